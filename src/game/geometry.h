@@ -1,0 +1,69 @@
+// The table's geometry in pixels of the client area: places, piles, labels and the parking spots.
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+
+namespace morvane::geometry {
+
+inline constexpr int kTableWidth = 594;
+inline constexpr int kTableHeight = 425;
+inline constexpr int kWindowWidth = 600;
+inline constexpr int kWindowHeight = 470;
+inline constexpr float kTwipsPerPixel = 15.0F;
+
+// A card control is the 62 x 100 face in a one-pixel border; hit tests use 64 x 100.
+inline constexpr float kCardWidth = 64.0F;
+inline constexpr float kCardHeight = 102.0F;
+inline constexpr float kProbeWidth = 64.0F;
+inline constexpr float kProbeHeight = 100.0F;
+inline constexpr float kBackWidth = 63.0F;
+inline constexpr float kBackHeight = 100.0F;
+
+inline constexpr float kPlacePitch = 70.0F;
+inline constexpr float kPlaceOrigin = 20.0F;
+inline constexpr float kFoundationTop = 10.0F;
+inline constexpr float kColumnTop = 120.0F;
+inline constexpr float kRowPitch = 30.0F;
+inline constexpr float kRowOrigin = 90.0F;
+
+// Cards that are not face up lie beyond the right edge of the table.
+inline constexpr float kParkedLeft = 600.0F;
+inline constexpr float kStockTop = 10.0F;
+inline constexpr float kReserveTop = 300.0F;
+// Where the cards lie when the window is created, before the first deal (6840, 7965 twips).
+inline constexpr float kLoadLeft = 456.0F;
+inline constexpr float kLoadTop = 531.0F;
+
+inline constexpr float kStockLeft = 500.0F;
+inline constexpr float kStockTopEdge = 10.0F;
+inline constexpr float kReserveLeft = 10.0F;
+inline constexpr float kReserveImageTop = 10.0F;
+inline constexpr float kWasteLeft = 380.0F;
+inline constexpr float kWasteFanStep = 20.0F;
+inline constexpr float kWasteRight = 420.0F;
+
+inline constexpr float kFoundationRowBottom = 110.0F;  // a card released at Top <= 110 goes to the foundations
+
+inline constexpr float kLabel1Left = 380.0F;
+inline constexpr float kLabel1Top = 120.0F;
+inline constexpr float kLabel6Left = 20.0F;
+inline constexpr float kLabel6Top = 120.0F;
+
+// The x of foundation k and of column k (k = 1..4).
+constexpr float placeLeft(int k) { return kPlaceOrigin + kPlacePitch * static_cast<float>(k); }
+
+// Place number 1..8: 1..4 the foundations, 5..8 the columns under them.
+constexpr float placeLeftOf(int place) { return placeLeft(place <= 4 ? place : place - 4); }
+constexpr float placeTopOf(int place) { return place <= 4 ? kFoundationTop : kColumnTop; }
+
+// Where the n-th card of a column lies (n = 1, 2, ...).
+constexpr float columnRowTop(int n) { return kColumnTop + kRowPitch * static_cast<float>(n - 1); }
+
+// A float place or slot number turned into the nearest whole place number.
+inline std::int16_t nearestWhole(float value) { return static_cast<std::int16_t>(std::lround(value)); }
+
+// Foundation or column number 1..4 from a card's x.
+inline std::int16_t placeNumberFromX(float left) { return nearestWhole((left - kPlaceOrigin) / kPlacePitch); }
+
+}  // namespace morvane::geometry
