@@ -1,0 +1,52 @@
+// The reserve turns one card per click into the leftmost free column place, and only while one is free.
+#include "reserve.h"
+
+#include <string>
+
+#include "game/panels.h"
+
+namespace morvane {
+namespace {
+
+constexpr int kFirstColumnPlace = 5;
+
+void turnReserveCard(Table& table, int place)
+{
+    table.setPlaceCard(place, static_cast<std::int16_t>(place));
+    const CardIndex c = table.dealtAt(table.ReserveNext);
+    table.move(c, geometry::placeLeftOf(place), geometry::kColumnTop);
+    table.card(c).Enabled = true;
+    ++table.ReserveNext;
+}
+
+}  // namespace
+
+void Mazzo2_Click(Game& game)
+{
+    Table& table = game.table;
+    if (table.ReserveNext >= kReserveEnd || !isCard(table.dealtAt(table.ReserveNext))) {
+        return;  // nothing left to turn
+    }
+    for (int place = kFirstColumnPlace; place <= kPlaces; ++place) {
+        if (table.placeCard(place) == 0) {
+            turnReserveCard(table, place);
+            break;
+        }
+    }
+    table.Label6.Caption = std::to_string(kReserveEnd - table.ReserveNext);
+    if (table.ReserveNext == kReserveEnd) {
+        table.Mazzo2.Visible = false;
+        table.Label6.Visible = false;
+    }
+}
+
+void Form_MouseDown(Game& game) { hidePanels(game.table); }
+
+void Timer1_Timer(Game& game)
+{
+    Table& table = game.table;
+    table.Label1.ForeColor = table.BlinkPhase ? kLabelRed : kLabelGreen;
+    table.BlinkPhase = !table.BlinkPhase;
+}
+
+}  // namespace morvane

@@ -1,0 +1,60 @@
+// The corner probe and the place test. Every rectangle is taken as 64 x 100, borders count only
+// for places: a card put down exactly on the card it should join is not accepted.
+#include "probe.h"
+
+#include <array>
+#include <vector>
+
+namespace morvane {
+namespace {
+
+struct Corner {
+    float dx;
+    float dy;
+};
+
+// Top-left, top-right, bottom-right, bottom-left.
+constexpr std::array<Corner, 4> kCorners{{{0.0F, 0.0F},
+                                          {geometry::kProbeWidth, 0.0F},
+                                          {geometry::kProbeWidth, geometry::kProbeHeight},
+                                          {0.0F, geometry::kProbeHeight}}};
+
+bool contains(const ProbeTarget& target, float x, float y, Containment mode)
+{
+    const float right = target.Left + geometry::kProbeWidth;
+    const float bottom = target.Top + geometry::kProbeHeight;
+    if (mode == Containment::Inclusive) {
+        return target.Left <= x && x <= right && target.Top <= y && y <= bottom;
+    }
+    return target.Left < x && x < right && target.Top < y && y < bottom;
+}
+
+}  // namespace
+
+std::int16_t probeCorners(float areaW, float areaH, std::span<const ProbeTarget> targets, Containment mode)
+{
+    for (const Corner& corner : kCorners) {
+        const float x = areaW + corner.dx;
+        const float y = areaH + corner.dy;
+        for (const ProbeTarget& target : targets) {
+            if (contains(target, x, y, mode)) {
+                return target.id;
+            }
+        }
+    }
+    return 0;
+}
+
+std::int16_t CollSh(const Table& table, float AreaW, float AreaH, std::int16_t inizio)
+{
+    std::vector<ProbeTarget> freePlaces;
+    for (std::int16_t place = inizio; place <= inizio + 3; ++place) {
+        if (table.placeCard(place) == 0) {
+            const Shape& mark = table.Shape1.at(static_cast<std::size_t>(place));
+            freePlaces.push_back({place, mark.Left, mark.Top});
+        }
+    }
+    return probeCorners(AreaW, AreaH, freePlaces, Containment::Inclusive);
+}
+
+}  // namespace morvane

@@ -1,0 +1,23 @@
+// The drag cycle of a card: press picks it up, movement carries it, release hands it to a rule.
+#pragma once
+
+#include <cstdint>
+
+#include "game/game.h"
+
+namespace morvane {
+
+inline constexpr std::int16_t kLeftButton = 1;
+inline constexpr std::int16_t kRightButton = 2;
+inline constexpr std::int16_t kMiddleButton = 4;
+
+// X and Y are the pointer's position inside the card.
+void Carta_MouseDown(Game& game, CardIndex Index, std::int16_t Button, float X, float Y);
+void Carta_MouseMove(Game& game, CardIndex Index, float X, float Y);
+void Carta_MouseUp(Game& game, CardIndex Index);
+void Carta_DblClick(Game& game, CardIndex Index);
+
+// A press on a card or on the table ends a blink of the base-value label, leaving it green.
+void stopBlink(Table& table);
+
+}  // namespace morvane

@@ -1,0 +1,23 @@
+// The bookkeeping of the place a card left: the card it covered is uncovered, a column place freed.
+#pragma once
+
+#include "game/table.h"
+
+namespace morvane {
+
+// A card pressed on the foundation row, left of the waste: a foundation card.
+bool cameFromFoundation(const Table& table);
+
+// Enables the disabled card of the next value that lies at the x the released card came from.
+// With mustBeInColumn, only a card lying in the column area counts.
+void uncoverOrigin(Table& table, CardIndex released, bool mustBeInColumn);
+
+// The first card of a column has left it: that column place is free.
+void freeColumnPlaceIfFirstCard(Table& table);
+
+// A refused card goes back where it was picked up.
+void sendHome(Table& table, CardIndex card);
+
+void resetDragFields(Table& table);
+
+}  // namespace morvane
