@@ -1,0 +1,90 @@
+// Pictures are rendered once per pixel ratio and kept.
+#include "pictures.h"
+
+#include <QFile>
+#include <QFontDatabase>
+#include <QIcon>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include "game/geometry.h"
+
+namespace morvane {
+namespace {
+
+QString picturePath(const QString& name) { return QStringLiteral(":/assets/pictures/%1.svg").arg(name); }
+
+QPixmap renderSvg(const QString& name, QSize size, qreal devicePixelRatio)
+{
+    QPixmap pixmap(size * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer renderer(picturePath(name));
+    QPainter painter(&pixmap);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    return pixmap;
+}
+
+QString tableFontFamily()
+{
+    static const QString family = [] {
+        const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSerif-BoldItalic.ttf"));
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        return families.isEmpty() ? QStringLiteral("serif") : families.first();
+    }();
+    return family;
+}
+
+}  // namespace
+
+QPixmap Pictures::rendered(const QString& name, QSize size, qreal devicePixelRatio)
+{
+    const QString key = name + QLatin1Char('@') + QString::number(devicePixelRatio);
+    auto found = cache_.constFind(key);
+    if (found != cache_.constEnd()) {
+        return *found;
+    }
+    return *cache_.insert(key, renderSvg(name, size, devicePixelRatio));
+}
+
+QPixmap Pictures::cardFace(int card, qreal devicePixelRatio)
+{
+    return rendered(QStringLiteral("card%1").arg(card, 2, 10, QLatin1Char('0')), QSize(62, 100), devicePixelRatio);
+}
+
+QPixmap Pictures::cardBack(qreal devicePixelRatio)
+{
+    return rendered(QStringLiteral("back"), QSize(63, 100), devicePixelRatio);
+}
+
+QPixmap Pictures::title(qreal devicePixelRatio)
+{
+    return rendered(QStringLiteral("title"), QSize(geometry::kTableWidth, geometry::kTableHeight), devicePixelRatio);
+}
+
+QIcon Pictures::windowIcon() { return QIcon(picturePath(QStringLiteral("icon"))); }
+
+QCursor Pictures::smileyPointer()
+{
+    return QCursor(renderSvg(QStringLiteral("smiley"), QSize(32, 32), 1.0), 16, 16);
+}
+
+QFont Pictures::tableFont(int pixelSize)
+{
+    QFont font(tableFontFamily());
+    font.setPixelSize(pixelSize);
+    font.setBold(true);
+    font.setItalic(true);
+    return font;
+}
+
+QString Pictures::text(const QString& name)
+{
+    QFile file(QStringLiteral(":/assets/texts/%1.txt").arg(name));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return QString::fromUtf8(file.readAll()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+}  // namespace morvane

@@ -1,0 +1,41 @@
+// The machine as Qt offers it: the time of day, the event loop, chance and the beep.
+#pragma once
+
+#include <random>
+
+#include "game/ports.h"
+
+namespace morvane {
+
+class QtClock : public Clock {
+public:
+    double secondsOfDay() override;
+};
+
+// Waits for events in a nested loop, so the title pause costs no processor time; the loop ends
+// early when the last window closes.
+class QtEventPump : public EventPump {
+public:
+    QtEventPump();
+    bool processEvents(double maxSeconds) override;
+
+private:
+    bool closed_ = false;
+};
+
+class QtRandom : public RandomSource {
+public:
+    void reseedFromClock() override;
+    double next() override;
+
+private:
+    std::mt19937_64 engine_;
+    std::uniform_real_distribution<double> uniform_{0.0, 1.0};
+};
+
+class QtBeeper : public Beeper {
+public:
+    void beep() override;
+};
+
+}  // namespace morvane

@@ -1,0 +1,68 @@
+// The table window: menus, panels and the blink timer around the table view. It keeps no game state:
+// after every event it hands to the game, it brings the screen up to date from the table state.
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+#include <string>
+
+#include "game/game.h"
+#include "interaction/pointer_router.h"
+
+class QAction;
+class QPlainTextEdit;
+
+namespace morvane {
+
+class TableView;
+
+struct WindowPorts {
+    Clock& clock;
+    EventPump& events;
+    RandomSource& random;
+    Beeper& beeper;
+    MediaPlayer& music;
+    MediaPlayer& rustle;
+    std::string programFolder;
+};
+
+class TableWindow : public QMainWindow, private WindowControl {
+    Q_OBJECT
+public:
+    explicit TableWindow(WindowPorts ports);
+    ~TableWindow() override;
+
+    const Table& table() const { return game_.table; }
+    // Brings menus, panels, timer and picture up to date with the table state.
+    void followTable();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void closeWindow() override;
+    void buildMenus();
+    QPlainTextEdit* addPanel(const QString& text, Qt::Alignment alignment);
+    void placePanels();
+    void wirePlayerNotifications();
+    // Runs a handler of the game, then lets the screen follow.
+    template <typename Handler>
+    void run(Handler handler);
+    void centreOnScreen();
+
+    Game game_;
+    PointerRouter router_{game_};
+    TableView* view_ = nullptr;
+    QTimer timer1_;
+    QAction* nuova_ = nullptr;
+    QAction* cardRustle_ = nullptr;
+    QAction* music_ = nullptr;
+    QPlainTextEdit* text2_ = nullptr;
+    QPlainTextEdit* text3_ = nullptr;
+    QPlainTextEdit* text4_ = nullptr;
+    bool activated_ = false;
+};
+
+}  // namespace morvane
