@@ -37,6 +37,7 @@ TableWindow::TableWindow(WindowPorts ports)
     text2_ = addPanel(Pictures::text(QStringLiteral("rules_en")), Qt::AlignLeft);
     text3_ = addPanel(Pictures::text(QStringLiteral("rules_it")), Qt::AlignLeft);
     text4_ = addPanel(Pictures::text(QStringLiteral("about")), Qt::AlignHCenter);
+    timer1_.setObjectName(QStringLiteral("Timer1"));
     timer1_.setInterval(kTimer1Interval);
     connect(&timer1_, &QTimer::timeout, this, [this] { run([this] { Timer1_Timer(game_); }); });
     wirePlayerNotifications();

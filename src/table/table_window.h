@@ -55,7 +55,7 @@ private:
     Game game_;
     PointerRouter router_{game_};
     TableView* view_ = nullptr;
-    QTimer timer1_;
+    QTimer timer1_{this};
     QAction* nuova_ = nullptr;
     QAction* cardRustle_ = nullptr;
     QAction* music_ = nullptr;

@@ -1,0 +1,219 @@
+// The real table window on the offscreen platform: menus, F2, panels, painting, timer and pointer wiring.
+#include <QAction>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "support/fake_ports.h"
+#include "table/table_window.h"
+
+using morvane::Table;
+using morvane::TableWindow;
+
+namespace {
+
+QAction* findAction(QWidget* window, const QString& text)
+{
+    for (QAction* action : window->findChildren<QAction*>()) {
+        if (action->text() == text) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+QList<QPlainTextEdit*> panels(TableWindow& window) { return window.findChildren<QPlainTextEdit*>(); }
+
+QColor pixelAt(TableWindow& window, int x, int y)
+{
+    return window.centralWidget()->grab().toImage().pixelColor(x, y);
+}
+
+}  // namespace
+
+class TableWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void menuTreeHasItsCaptionsAndChecks();
+    void shuffleIsDisabledUntilThePauseEnds();
+    void f2DealsAgain();
+    void panelsOpenCloseAndHaveTheirSizes();
+    void clickInsidePanelClosesIt();
+    void paintsTheTableDecorationAndMarks();
+    void emptyStockShowsTheRing();
+    void stockClickReachesTheGame();
+    void blinkTimerFollowsTheTable();
+    void quitClosesTheWindowAndThePlayers();
+
+private:
+    void activate();
+    QWidget* view() { return window_->centralWidget(); }
+
+    std::unique_ptr<morvane::testing::FakeMachine> machine_;
+    std::unique_ptr<TableWindow> window_;
+};
+
+void TableWindowTest::init()
+{
+    machine_ = std::make_unique<morvane::testing::FakeMachine>();
+    auto& m = *machine_;
+    window_ = std::make_unique<TableWindow>(
+        morvane::WindowPorts{m.clock, m.events, m.random, m.beeper, m.music, m.rustle, "/game"});
+}
+
+void TableWindowTest::cleanup()
+{
+    window_.reset();
+    machine_.reset();
+}
+
+void TableWindowTest::activate()
+{
+    window_->show();
+    QTRY_COMPARE(window_->table().dealNumber, 1U);
+}
+
+void TableWindowTest::menuTreeHasItsCaptionsAndChecks()
+{
+    QStringList titles;
+    for (QAction* entry : window_->menuBar()->actions()) {
+        titles << entry->text();
+    }
+    QCOMPARE(titles, (QStringList{"&Game", "&Options", "&Help", "&Info"}));
+    QCOMPARE(findAction(window_.get(), "Shuffle cards")->shortcut(), QKeySequence(Qt::Key_F2));
+    QVERIFY(findAction(window_.get(), "Quit"));
+    QVERIFY(findAction(window_.get(), "English"));
+    QVERIFY(findAction(window_.get(), "Italiano"));
+    QVERIFY(findAction(window_.get(), "Card rustle")->isChecked());
+    QVERIFY(findAction(window_.get(), "Music")->isChecked());
+
+    findAction(window_.get(), "Music")->trigger();
+    QVERIFY(!findAction(window_.get(), "Music")->isChecked());
+    QVERIFY(!window_->table().Option_music.Checked);
+    QCOMPARE(window_->windowTitle(), QString("Vandrel - Morvane"));
+}
+
+void TableWindowTest::shuffleIsDisabledUntilThePauseEnds()
+{
+    QAction* shuffle = findAction(window_.get(), "Shuffle cards");
+    QVERIFY(!shuffle->isEnabled());
+    bool sawDisabledDuringPause = false;
+    machine_->events.onEvents = [&] { sawDisabledDuringPause = !shuffle->isEnabled(); };
+    activate();
+    QVERIFY(sawDisabledDuringPause);
+    QVERIFY(shuffle->isEnabled());
+    QVERIFY(!window_->table().titlePictureShown);
+}
+
+void TableWindowTest::f2DealsAgain()
+{
+    activate();
+    QTest::keyClick(window_.get(), Qt::Key_F2);
+    QCOMPARE(window_->table().dealNumber, 2U);
+    QCOMPARE(window_->table().StockCards.size(), 28U);
+}
+
+void TableWindowTest::panelsOpenCloseAndHaveTheirSizes()
+{
+    activate();
+    findAction(window_.get(), "English")->trigger();
+    const auto shown = [&] {
+        QStringList names;
+        for (QPlainTextEdit* panel : panels(*window_)) {
+            if (panel->isVisible()) {
+                names << panel->toPlainText().left(12);
+            }
+        }
+        return names;
+    };
+    QCOMPARE(shown(), QStringList{"Do you know "});
+    QCOMPARE(panels(*window_).at(0)->size(), QSize(255, 201));
+    findAction(window_.get(), "Italiano")->trigger();
+    QCOMPARE(shown(), QStringList{"Il tavolo da"});
+    findAction(window_.get(), "&Info")->trigger();
+    QCOMPARE(shown().size(), 1);
+    QCOMPARE(panels(*window_).at(2)->geometry(), QRect(127, 0, 184, 72));
+    findAction(window_.get(), "&Info")->trigger();
+    QVERIFY(shown().isEmpty());
+
+    findAction(window_.get(), "English")->trigger();
+    QTest::mousePress(view(), Qt::RightButton, {}, QPoint(450, 300));
+    QVERIFY(shown().isEmpty());
+}
+
+void TableWindowTest::clickInsidePanelClosesIt()
+{
+    activate();
+    findAction(window_.get(), "English")->trigger();
+    QPlainTextEdit* english = panels(*window_).at(0);
+    QTest::mouseClick(english->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+    QVERIFY(!english->isVisible());
+    QVERIFY(!window_->table().Text2.Visible);
+}
+
+void TableWindowTest::paintsTheTableDecorationAndMarks()
+{
+    activate();
+    QCOMPARE(pixelAt(*window_, 200, 400), QColor(0, 64, 0));   // column area
+    QCOMPARE(pixelAt(*window_, 84, 300), QColor(0, 0, 0));     // its left edge
+    QCOMPARE(pixelAt(*window_, 370, 300), QColor(192, 192, 192));
+    QCOMPARE(pixelAt(*window_, 450, 300), QColor(0, 128, 0));  // bare table
+    QCOMPARE(pixelAt(*window_, 499, 60), QColor(0, 0, 0));     // stock frame
+    QCOMPARE(pixelAt(*window_, 564, 60), QColor(128, 128, 128));
+    QCOMPARE(pixelAt(*window_, 230, 10), QColor(255, 255, 0));  // foundation 3's mark
+    QCOMPARE(pixelAt(*window_, 390, 125), QColor(0, 64, 0));    // base-value label ground
+    QCOMPARE(pixelAt(*window_, 23, 141), QColor(0, 64, 0));      // reserve counter
+}
+
+void TableWindowTest::emptyStockShowsTheRing()
+{
+    activate();
+    for (int turn = 0; turn < 10; ++turn) {
+        QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(530, 60));
+    }
+    QVERIFY(!window_->table().Mazzo.Visible);
+    QCOMPARE(pixelAt(*window_, 531, 40), QColor(255, 255, 255));
+    QCOMPARE(pixelAt(*window_, 531, 60), QColor(0, 64, 0));
+}
+
+void TableWindowTest::stockClickReachesTheGame()
+{
+    activate();
+    QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(530, 60));
+    QCOMPARE(window_->table().StockCards.size(), 25U);
+    const morvane::CardIndex first = window_->table().DealOrder[13];
+    QCOMPARE(window_->table().card(first).Left, 380.0F);
+    QVERIFY(!machine_->rustle.commands.empty());
+}
+
+void TableWindowTest::blinkTimerFollowsTheTable()
+{
+    activate();
+    auto* timer = window_->findChild<QTimer*>("Timer1");
+    QVERIFY(timer != nullptr);
+    QVERIFY(!timer->isActive());
+    const_cast<Table&>(window_->table()).Timer1.Enabled = true;
+    window_->followTable();
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), 300);
+    QTRY_COMPARE(window_->table().Label1.ForeColor, morvane::kLabelRed);
+    QTRY_COMPARE(window_->table().Label1.ForeColor, morvane::kLabelGreen);
+}
+
+void TableWindowTest::quitClosesTheWindowAndThePlayers()
+{
+    activate();
+    findAction(window_.get(), "Quit")->trigger();
+    QVERIFY(!window_->isVisible());
+    QVERIFY(window_->table().closed);
+    QCOMPARE(machine_->music.commands.back(), std::string("close"));
+    QCOMPARE(machine_->rustle.commands.back(), std::string("close"));
+}
+
+QTEST_MAIN(TableWindowTest)
+#include "table_window_test.moc"
