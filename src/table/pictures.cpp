@@ -14,8 +14,26 @@ namespace {
 
 QString picturePath(const QString& name) { return QStringLiteral(":/assets/pictures/%1.svg").arg(name); }
 
+// The embedded serif, registered once before the first picture or label is drawn.
+QString tableFontFamily()
+{
+    static const QString family = [] {
+        QString name = QStringLiteral("serif");
+        for (const char* style : {"Regular", "Bold", "BoldItalic"}) {
+            const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSerif-%1.ttf").arg(style));
+            const QStringList families = QFontDatabase::applicationFontFamilies(id);
+            if (!families.isEmpty()) {
+                name = families.first();
+            }
+        }
+        return name;
+    }();
+    return family;
+}
+
 QPixmap renderSvg(const QString& name, QSize size, qreal devicePixelRatio)
 {
+    tableFontFamily();
     QPixmap pixmap(size * devicePixelRatio);
     pixmap.setDevicePixelRatio(devicePixelRatio);
     pixmap.fill(Qt::transparent);
@@ -25,15 +43,6 @@ QPixmap renderSvg(const QString& name, QSize size, qreal devicePixelRatio)
     return pixmap;
 }
 
-QString tableFontFamily()
-{
-    static const QString family = [] {
-        const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSerif-BoldItalic.ttf"));
-        const QStringList families = QFontDatabase::applicationFontFamilies(id);
-        return families.isEmpty() ? QStringLiteral("serif") : families.first();
-    }();
-    return family;
-}
 
 }  // namespace
 

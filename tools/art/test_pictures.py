@@ -1,0 +1,88 @@
+"""Tests of the picture generator: run with python3 -m unittest discover tools/art."""
+
+import re
+import unittest
+import xml.etree.ElementTree as ElementTree
+
+import check
+import make_pictures
+from other_pictures import clip_to_box
+
+NAMESPACE = "{http://www.w3.org/2000/svg}"
+
+
+class GeneratedPictures(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        named = make_pictures.pictures()
+        cls.documents = {name: picture.document() for name, picture in named.items()}
+        cls.sizes = {name: (picture.width, picture.height) for name, picture in named.items()}
+
+    def test_every_picture_is_there_in_its_size(self):
+        expected = {f"card{n:02d}.svg": (62, 100) for n in range(1, 41)}
+        expected.update({"back.svg": (63, 100), "title.svg": (594, 425), "icon.svg": (32, 32),
+                         "smiley.svg": (32, 32)})
+        self.assertEqual(self.sizes, expected)
+
+    def test_pictures_use_only_what_the_renderer_draws(self):
+        self.assertEqual(check.problems(self.documents, self.sizes), [])
+
+    def test_strip_numeral_shows_the_value_in_its_group_colour(self):
+        for index in range(1, 41):
+            root = ElementTree.fromstring(self.documents[f"card{index:02d}.svg"])
+            numeral = next(root.iter(NAMESPACE + "text"))
+            with self.subTest(card=index):
+                self.assertEqual(numeral.text, str((index - 1) % 10 + 1))
+                self.assertEqual(numeral.get("fill"), "#c8161d" if index <= 20 else "#14206b")
+                self.assertLessEqual(float(numeral.get("y")), 30)
+
+
+class Checker(unittest.TestCase):
+    GOOD = '<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32"><rect width="1" height="1"/></svg>'
+
+    def found(self, document, size=(32, 32)):
+        return check.problems({"card01.svg": document}, {"card01.svg": size})
+
+    def test_accepts_a_plain_picture(self):
+        self.assertEqual(self.found(self.GOOD), [])
+
+    def test_reports_what_the_renderer_cannot_draw(self):
+        cases = {
+            "filter element": self.GOOD.replace("<rect", "<filter/><rect"),
+            "clip attribute": self.GOOD.replace("<rect", '<rect id="a" clip-path="url(#a)"'),
+            "style sheet": self.GOOD.replace("<rect", '<rect style="fill:red"'),
+            "missing gradient": self.GOOD.replace("<rect", '<rect fill="url(#gone)"'),
+            "outside reference": self.GOOD.replace("<rect", '<use href="other.svg#a"/><rect'),
+            "other font": self.GOOD.replace("<rect", '<text font-family="Arial">1</text><rect'),
+        }
+        for case, document in cases.items():
+            with self.subTest(case):
+                self.assertEqual(len(self.found(document)), 1)
+
+    def test_reports_a_wrong_size_and_twin_faces(self):
+        self.assertEqual(len(self.found(self.GOOD, (62, 100))), 1)
+        twins = check.problems({"card01.svg": self.GOOD, "card02.svg": self.GOOD},
+                               {"card01.svg": (32, 32), "card02.svg": (32, 32)})
+        self.assertEqual(twins, ["two card faces are the same picture"])
+
+
+class CubeClipping(unittest.TestCase):
+    def test_keeps_a_shape_inside_and_drops_one_outside(self):
+        square = [(1, 1), (2, 1), (2, 2), (1, 2)]
+        self.assertEqual(clip_to_box(square, 0, 0, 10, 10), square)
+        self.assertEqual(clip_to_box([(20, 20), (30, 20), (25, 30)], 0, 0, 10, 10), [])
+
+    def test_cuts_a_shape_across_a_corner_to_the_box(self):
+        cut = clip_to_box([(-5, -5), (5, -5), (5, 5), (-5, 5)], 0, 0, 10, 10)
+        self.assertEqual(sorted(cut), [(0, 0), (0, 5), (5, 0), (5, 5)])
+
+    def test_back_draws_nothing_beyond_its_border(self):
+        back = make_pictures.pictures()["back.svg"].document()
+        for polygon in re.findall(r'<polygon points="([^"]+)"', back):
+            for pair in polygon.split():
+                x, y = (float(n) for n in pair.split(","))
+                self.assertTrue(4 <= x <= 59 and 4 <= y <= 96, pair)
+
+
+if __name__ == "__main__":
+    unittest.main()

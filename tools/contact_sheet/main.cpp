@@ -1,0 +1,147 @@
+// Renders the 40 card faces, the card back and the title picture into PNG review sheets, drawn as the table draws them.
+#include <QColor>
+#include <QDir>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QRectF>
+#include <QString>
+#include <QSvgRenderer>
+#include <QTextStream>
+
+#include <array>
+
+namespace {
+
+constexpr int kSuits = 4;
+constexpr int kValues = 10;
+constexpr QSizeF kFaceSize{62, 100};
+constexpr QSizeF kCardSize{64, 102};  // the face inside the card control's one-pixel border
+constexpr QSizeF kBackSize{63, 100};
+constexpr QSizeF kTitleSize{594, 425};
+constexpr QSizeF kIconSize{32, 32};
+constexpr double kGap = 8;
+const QColor kTable{0, 128, 0};
+const QColor kCardBorder{32, 32, 32};
+
+QTextStream& err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+// The game renders its pictures with Liberation Serif registered from a file, so the sheet does too.
+void registerFonts()
+{
+    const std::array styles{"Regular", "Bold", "Italic", "BoldItalic"};
+    for (const char* style : styles) {
+        const QString path = QStringLiteral("/usr/share/fonts/truetype/liberation2/LiberationSerif-%1.ttf").arg(style);
+        if (QFontDatabase::addApplicationFont(path) < 0)
+            err() << "warning: could not register " << path << Qt::endl;
+    }
+}
+
+class Pictures {
+public:
+    explicit Pictures(const QDir& folder) : folder_(folder) {}
+
+    // Loads one picture; a missing or broken file is reported and leaves the renderer invalid.
+    QSvgRenderer& load(const QString& name)
+    {
+        renderer_.load(folder_.filePath(name));
+        if (!renderer_.isValid()) {
+            err() << "error: cannot read " << folder_.filePath(name) << Qt::endl;
+            failed_ = true;
+        }
+        return renderer_;
+    }
+
+    bool failed() const { return failed_; }
+
+private:
+    QDir folder_;
+    QSvgRenderer renderer_;
+    bool failed_ = false;
+};
+
+QString faceName(int suit, int value)
+{
+    return QStringLiteral("card%1.svg").arg(suit * kValues + value, 2, 10, QLatin1Char('0'));
+}
+
+// A card as the table shows it: the control's flat dark border around the 62 x 100 face.
+void drawCard(QPainter& painter, QSvgRenderer& face, QPointF topLeft)
+{
+    const QRectF card(topLeft, kCardSize);
+    painter.fillRect(card, kCardBorder);
+    const QRectF inside = card.adjusted(1, 1, -1, -1);
+    painter.fillRect(inside, Qt::white);
+    face.render(&painter, QRectF(inside.topLeft(), kFaceSize));
+}
+
+QPointF slot(int row, int column)
+{
+    return {kGap + column * (kCardSize.width() + kGap), kGap + row * (kCardSize.height() + kGap)};
+}
+
+// Four rows by suit, on the table's green; the back ends the first row, the icon and the smiley the second.
+QImage deckSheet(Pictures& pictures, double pixelRatio)
+{
+    const QSizeF size = QSizeF(slot(kSuits, kValues + 1).x(), slot(kSuits, kValues + 1).y()) * pixelRatio;
+    QImage sheet(size.toSize(), QImage::Format_RGB32);
+    sheet.setDevicePixelRatio(pixelRatio);
+    sheet.fill(kTable);
+    QPainter painter(&sheet);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (int suit = 0; suit < kSuits; ++suit)
+        for (int value = 1; value <= kValues; ++value)
+            drawCard(painter, pictures.load(faceName(suit, value)), slot(suit, value - 1));
+    pictures.load(QStringLiteral("back.svg")).render(&painter, QRectF(slot(0, kValues), kBackSize));
+    pictures.load(QStringLiteral("icon.svg")).render(&painter, QRectF(slot(1, kValues), kIconSize));
+    const QPointF belowIcon = slot(1, kValues) + QPointF(0, kIconSize.height() + kGap);
+    pictures.load(QStringLiteral("smiley.svg")).render(&painter, QRectF(belowIcon, kIconSize));
+    return sheet;
+}
+
+QImage titleSheet(Pictures& pictures)
+{
+    QImage sheet(kTitleSize.toSize(), QImage::Format_RGB32);
+    sheet.fill(Qt::black);
+    QPainter painter(&sheet);
+    painter.setRenderHint(QPainter::Antialiasing);
+    pictures.load(QStringLiteral("title.svg")).render(&painter, QRectF(QPointF(0, 0), kTitleSize));
+    return sheet;
+}
+
+bool save(const QImage& image, const QDir& docs, const QString& name)
+{
+    const QString path = docs.filePath(name);
+    if (image.save(path))
+        return true;
+    err() << "error: cannot write " << path << Qt::endl;
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        err() << "usage: contact_sheet <source folder of the game>" << Qt::endl;
+        return 2;
+    }
+    const QDir source(QString::fromLocal8Bit(argv[1]));
+    const QDir docs(source.filePath(QStringLiteral("docs")));
+    if (!docs.exists()) {
+        err() << "error: no docs folder in " << source.path() << Qt::endl;
+        return 2;
+    }
+    registerFonts();
+    Pictures pictures(QDir(source.filePath(QStringLiteral("src/assets/pictures"))));
+    const bool saved = save(deckSheet(pictures, 1), docs, QStringLiteral("cards-1x.png"))
+                       && save(deckSheet(pictures, 2), docs, QStringLiteral("cards-2x.png"))
+                       && save(titleSheet(pictures), docs, QStringLiteral("title.png"));
+    return saved && !pictures.failed() ? 0 : 1;
+}
