@@ -65,9 +65,13 @@ public:
 };
 
 // Records every command as a word ("open <file>", "play", "rewind"...) and keeps a position and a
-// length that a test sets to say where the piece is.
+// length that a test sets to say where the piece is. A player given a name and a shared log also
+// writes "<name> <command>" there, so that a test can tell the order of commands across players.
 class RecordingPlayer : public MediaPlayer {
 public:
+    RecordingPlayer() = default;
+    RecordingPlayer(std::string name, std::vector<std::string>& sharedLog) : name_(std::move(name)), sharedLog_(&sharedLog) {}
+
     void open(const std::string& path) override { record("open " + path); }
     void close() override { record("close"); }
     void play() override { record("play"); }
@@ -85,7 +89,16 @@ public:
     PlayerNotifications notifications;
 
 private:
-    void record(std::string command) { commands.push_back(std::move(command)); }
+    void record(std::string command)
+    {
+        if (sharedLog_ != nullptr) {
+            sharedLog_->push_back(name_ + " " + command);
+        }
+        commands.push_back(std::move(command));
+    }
+
+    std::string name_;
+    std::vector<std::string>* sharedLog_ = nullptr;
 };
 
 // A game on fake ports, with "/game" as the program's folder.
@@ -95,8 +108,9 @@ struct FakeMachine {
     ScriptedRandom random;
     CountingBeeper beeper;
     FakeWindow window;
-    RecordingPlayer music;
-    RecordingPlayer rustle;
+    std::vector<std::string> soundLog;  // the commands of both players, in the order they were sent
+    RecordingPlayer music{"MMC1", soundLog};
+    RecordingPlayer rustle{"MMCw", soundLog};
     Game game{Table{}, Ports{clock, events, random, beeper, window, music, rustle, "/game"}};
 };
 
