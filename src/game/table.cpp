@@ -10,7 +10,6 @@ Table::Table()
     for (CardIndex n = 1; n <= kCardCount; ++n) {
         drawingOrder.push_back(n);
     }
-    Nuova.Enabled = true;
 }
 
 void Table::move(CardIndex n, float left, float top)

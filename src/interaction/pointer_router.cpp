@@ -79,6 +79,9 @@ void PointerRouter::doubleClick(std::int16_t button, float x, float y)
         return;
     }
     capture_ = Capture{target, button, game_.table.dealNumber};
+    const CardPicture& card = game_.table.card(target.card);
+    // The move that always comes first records where the card goes back at the second release.
+    Carta_MouseMove(game_, target.card, x - card.Left, y - card.Top);
     Carta_DblClick(game_, target.card);
 }
 
@@ -135,7 +138,6 @@ void PointerRouter::moveOn(const Target& target, float x, float y)
 
 void PointerRouter::releaseOn(const Target& target, std::int16_t button, float x, float y)
 {
-    Table& table = game_.table;
     switch (target.control) {
     case Control::Table:
         Form_MouseUp(game_, button, x, y);
@@ -144,17 +146,17 @@ void PointerRouter::releaseOn(const Target& target, std::int16_t button, float x
         Carta_MouseUp(game_, target.card);
         break;
     case Control::Stock:
-        if (isOn(table, target, x, y)) {
+        if (isClick(target, button, x, y)) {
             mazzo_Click(game_);
         }
         break;
     case Control::Reserve:
-        if (isOn(table, target, x, y)) {
+        if (isClick(target, button, x, y)) {
             Mazzo2_Click(game_);
         }
         break;
     case Control::WinPrompt:
-        if (isOn(table, target, x, y)) {
+        if (isClick(target, button, x, y)) {
             Label5_Click(game_);
         }
         break;
@@ -171,6 +173,12 @@ bool PointerRouter::isDoubleClickOnCard(const Target& target, std::int16_t butto
     }
     const CardPicture& card = game_.table.card(target.card);
     return card.Left == lastPressedCard_->left && card.Top == lastPressedCard_->top;
+}
+
+// A click is a left press and release on the same control.
+bool PointerRouter::isClick(const Target& target, std::int16_t button, float x, float y) const
+{
+    return button == kLeftButton && isOn(game_.table, target, x, y);
 }
 
 bool PointerRouter::isLive(const Capture& capture) const { return capture.dealNumber == game_.table.dealNumber; }

@@ -50,6 +50,7 @@ private:
     void moveOn(const Target& target, float x, float y);
     void releaseOn(const Target& target, std::int16_t button, float x, float y);
     bool isDoubleClickOnCard(const Target& target, std::int16_t button) const;
+    bool isClick(const Target& target, std::int16_t button, float x, float y) const;
     bool isLive(const Capture& capture) const;
 
     Game& game_;

@@ -18,7 +18,11 @@ void stackOnPredecessor(Table& table, CardIndex card)
         sendHome(table, card);
         return;
     }
-    uncoverOrigin(table, card, true);
+    // A foundation card put back on the card under it uncovers nothing: its foundation number is
+    // also the number of the column below, whose covered cards must stay covered.
+    if (!cameFromFoundation(table)) {
+        uncoverOrigin(table, card, true);
+    }
     CardPicture& predecessor = table.card(p);
     table.move(card, predecessor.Left, predecessor.Top);
     predecessor.Enabled = false;

@@ -1,0 +1,390 @@
+// What a whole table looks like between two pointer events, and the gestures tests play it with.
+#pragma once
+
+#include <algorithm>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "game/game.h"
+#include "interaction/card_drag.h"
+#include "interaction/pointer_router.h"
+
+namespace morvane::testing {
+
+struct Point {
+    float x = 0.0F;
+    float y = 0.0F;
+};
+
+// ---- Tables laid out by hand -------------------------------------------------------------------
+
+// Lays these cards on foundation k, bottom to top; only the top one can be taken.
+inline void stackFoundation(Table& table, int k, std::initializer_list<CardIndex> cards)
+{
+    for (const CardIndex c : cards) {
+        table.move(c, geometry::placeLeft(k), geometry::kFoundationTop);
+        table.card(c).Enabled = false;
+        table.bringToFront(c);
+        table.setPlaceCard(k, c);
+    }
+    table.card(*(cards.end() - 1)).Enabled = true;
+}
+
+// Lines these cards up in column k from its first row; only the last one can be taken.
+inline void lineUpColumn(Table& table, int k, std::initializer_list<CardIndex> cards)
+{
+    int row = 1;
+    for (const CardIndex c : cards) {
+        table.move(c, geometry::placeLeft(k), geometry::columnRowTop(row++));
+        table.card(c).Enabled = false;
+        table.bringToFront(c);
+    }
+    table.card(*(cards.end() - 1)).Enabled = true;
+    table.setPlaceCard(k + 4, static_cast<std::int16_t>(k + 4));
+}
+
+// ---- The card handlers, as a player's hand drives them ----------------------------------------
+
+// Picks the card up with the left button at (grab) inside it and lets it go lying at (left, top).
+inline void carry(Game& game, CardIndex card, float left, float top, Point grab = {20.0F, 20.0F})
+{
+    const CardPicture& c = game.table.card(card);
+    Carta_MouseMove(game, card, grab.x, grab.y);
+    Carta_MouseDown(game, card, kLeftButton, grab.x, grab.y);
+    Carta_MouseMove(game, card, grab.x + left - c.Left, grab.y + top - c.Top);
+    Carta_MouseUp(game, card);
+}
+
+// ---- What the player sees: the topmost control under a point -----------------------------------
+
+inline bool inTable(float x, float y)
+{
+    return x >= 0.0F && y >= 0.0F && x < static_cast<float>(geometry::kTableWidth) &&
+           y < static_cast<float>(geometry::kTableHeight);
+}
+
+// A point of the table where a press reaches this card, if there is one. The card's rectangle is
+// cut along the edges of every card that overlaps it; one point per piece is enough.
+inline std::optional<Point> reachablePointOf(const Table& table, CardIndex card)
+{
+    const CardPicture& c = table.card(card);
+    const float right = c.Left + geometry::kCardWidth;
+    const float bottom = c.Top + geometry::kCardHeight;
+    std::vector<float> xs{c.Left, right, static_cast<float>(geometry::kTableWidth)};
+    std::vector<float> ys{c.Top, bottom, static_cast<float>(geometry::kTableHeight)};
+    for (const CardIndex other : table.drawingOrder) {
+        const CardPicture& o = table.card(other);
+        xs.insert(xs.end(), {o.Left, o.Left + geometry::kCardWidth});
+        ys.insert(ys.end(), {o.Top, o.Top + geometry::kCardHeight});
+    }
+    const auto cuts = [](std::vector<float>& v, float from, float to) {
+        std::erase_if(v, [&](float e) { return e < from || e > to; });
+        std::sort(v.begin(), v.end());
+        v.erase(std::unique(v.begin(), v.end()), v.end());
+    };
+    cuts(xs, c.Left, right);
+    cuts(ys, c.Top, bottom);
+    for (std::size_t i = 0; i + 1 < xs.size(); ++i) {
+        for (std::size_t j = 0; j + 1 < ys.size(); ++j) {
+            const Point p{(xs[i] + xs[i + 1]) / 2.0F, (ys[j] + ys[j + 1]) / 2.0F};
+            if (inTable(p.x, p.y) && targetAt(table, p.x, p.y) == Target{Control::Card, card}) {
+                return p;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// ---- Gestures through the pointer router ------------------------------------------------------
+
+inline void clickAt(PointerRouter& router, Point p, std::int16_t button = kLeftButton)
+{
+    router.move(p.x, p.y);
+    router.press(button, p.x, p.y);
+    router.release(button, p.x, p.y);
+}
+
+inline constexpr Point kStockPoint{530.0F, 60.0F};
+inline constexpr Point kReservePoint{40.0F, 60.0F};
+inline constexpr Point kBareTable{560.0F, 300.0F};
+
+// Presses the card where the player can see it, carries it in a few moves and lets it go so that
+// it lies at (left, top). False when no point of the card can be pressed.
+inline bool dragTo(PointerRouter& router, const Table& table, CardIndex card, float left, float top)
+{
+    const std::optional<Point> at = reachablePointOf(table, card);
+    if (!at) {
+        return false;
+    }
+    const CardPicture& c = table.card(card);
+    const Point grab{at->x - c.Left, at->y - c.Top};
+    router.move(at->x, at->y);
+    router.press(kLeftButton, at->x, at->y);
+    router.move((at->x + left + grab.x) / 2.0F, (at->y + top + grab.y) / 2.0F);
+    router.move(left + grab.x, top + grab.y);
+    router.release(kLeftButton, left + grab.x, top + grab.y);
+    return true;
+}
+
+// ---- Where a card lies ------------------------------------------------------------------------
+
+inline std::optional<int> foundationAt(float left, float top)
+{
+    for (int k = 1; k <= 4; ++k) {
+        if (top == geometry::kFoundationTop && left == geometry::placeLeft(k)) {
+            return k;
+        }
+    }
+    return std::nullopt;
+}
+
+struct ColumnSpot {
+    int column = 0;
+    int row = 0;
+};
+
+inline std::optional<ColumnSpot> columnAt(float left, float top)
+{
+    for (int k = 1; k <= 4; ++k) {
+        for (int row = 1; row <= kCardCount; ++row) {
+            if (left == geometry::placeLeft(k) && top == geometry::columnRowTop(row)) {
+                return ColumnSpot{k, row};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+inline bool isWasteSlot(float left, float top)
+{
+    return top == geometry::kStockTop && (left == 380.0F || left == 400.0F || left == 420.0F);
+}
+
+// ---- The whole table ---------------------------------------------------------------------------
+
+// Checks, after any event, that the table is whole: every card in exactly one zone, the piles
+// agreeing with their counters, foundations and columns built by the rules, and no card within a
+// player's reach that the rules do not let the player take. `inHand` is the card a live drag
+// carries: it counts as lying where it was picked up. Returns the first fault found, or "".
+class TableAudit {
+public:
+    TableAudit(const Table& table, CardIndex inHand) : table_(table), inHand_(inHand) {}
+
+    std::string fault()
+    {
+        sortIntoZones();
+        checkStock();
+        checkReserve();
+        for (int k = 1; k <= 4; ++k) {
+            checkFoundation(k);
+            checkColumn(k);
+        }
+        checkWaste();
+        checkReach();
+        return fault_.str();
+    }
+
+private:
+    Point restingPlace(CardIndex c) const
+    {
+        if (c == inHand_) {
+            return {table_.HomeLeft, table_.HomeTop};
+        }
+        return {table_.card(c).Left, table_.card(c).Top};
+    }
+
+    template <typename... Parts>
+    void fail(const Parts&... parts)
+    {
+        if (fault_.tellp() == 0) {
+            (fault_ << ... << parts);
+        }
+    }
+
+    void sortIntoZones()
+    {
+        for (CardIndex c = 1; c <= kCardCount; ++c) {
+            const Point p = restingPlace(c);
+            if (const auto k = foundationAt(p.x, p.y)) {
+                foundation_[*k].push_back(c);
+            } else if (const auto spot = columnAt(p.x, p.y)) {
+                column_[spot->column].push_back({c, spot->row});
+            } else if (p.x == geometry::kParkedLeft && p.y == geometry::kReserveTop) {
+                reserve_.insert(c);
+            } else if (p.x == geometry::kParkedLeft && p.y == geometry::kStockTop) {
+                stock_.insert(c);
+            } else if (isWasteSlot(p.x, p.y)) {
+                waste_.push_back(c);
+            } else {
+                fail("card ", c, " lies in no zone, at (", p.x, ", ", p.y, ")");
+            }
+        }
+    }
+
+    void checkStock()
+    {
+        const std::set<CardIndex> listed(table_.StockCards.begin(), table_.StockCards.end());
+        if (listed.size() != table_.StockCards.size()) {
+            fail("StockCards lists a card twice");
+        }
+        if (listed != stock_) {
+            fail("StockCards holds ", table_.StockCards.size(), " cards, the stock ", stock_.size());
+        }
+        if (table_.Mazzo.Visible == stock_.empty()) {
+            fail("the stock image is ", table_.Mazzo.Visible ? "shown" : "hidden", " with ", stock_.size(),
+                 " cards in the stock");
+        }
+    }
+
+    void checkReserve()
+    {
+        std::set<CardIndex> expected;
+        for (int p = table_.ReserveNext; p < kReserveEnd; ++p) {
+            expected.insert(table_.dealtAt(p));
+        }
+        if (reserve_ != expected) {
+            fail(reserve_.size(), " cards in the reserve, but ReserveNext is ", table_.ReserveNext);
+        }
+        const bool left = table_.ReserveNext < kReserveEnd;
+        if (table_.Mazzo2.Visible != left || table_.Label6.Visible != left ||
+            table_.Label6.Caption != std::to_string(kReserveEnd - table_.ReserveNext)) {
+            fail("the reserve image or counter does not show ReserveNext ", table_.ReserveNext);
+        }
+    }
+
+    // A run of one suit upward from a card of the base value, PlaceCard(k) on top.
+    void checkFoundation(int k)
+    {
+        const std::vector<CardIndex>& cards = foundation_[k];
+        const std::int16_t top = table_.placeCard(k);
+        if (top == 0) {
+            if (!cards.empty()) {
+                fail("foundation ", k, " is empty by PlaceCard but holds ", cards.size(), " cards");
+            }
+            return;
+        }
+        std::set<CardIndex> run;
+        for (CardIndex c = top; run.insert(c).second; c = predecessorOf(c)) {
+            if (hasBaseValue(c, table_.BaseValue)) {
+                break;
+            }
+        }
+        if (run != std::set<CardIndex>(cards.begin(), cards.end())) {
+            fail("foundation ", k, " is not a run of one suit from the base value up to PlaceCard ", top);
+        }
+        if (topmostOf(cards) != top && top != inHand_) {
+            fail("PlaceCard(", k, ") = ", top, " is not drawn on top of foundation ", k);
+        }
+    }
+
+    // Rows 1..n, each a card of the other group one value lower, never under a base-value card.
+    void checkColumn(int k)
+    {
+        std::vector<std::pair<int, CardIndex>> rows;
+        for (const auto& [card, row] : column_[k]) {
+            rows.emplace_back(row, card);
+        }
+        std::sort(rows.begin(), rows.end());
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (rows[i].first != static_cast<int>(i) + 1) {
+                fail("column ", k, " has a gap or two cards in row ", rows[i].first);
+                return;
+            }
+            if (i > 0) {
+                checkLinedUp(k, rows[i - 1].second, rows[i].second);
+            }
+        }
+        const std::int16_t expected = rows.empty() ? 0 : static_cast<std::int16_t>(k + 4);
+        if (table_.placeCard(k + 4) != expected) {
+            fail("PlaceCard(", k + 4, ") = ", table_.placeCard(k + 4), " with ", rows.size(), " cards in column ", k);
+        }
+        if (!rows.empty()) {
+            lastOfColumn_.insert(rows.back().second);
+        }
+    }
+
+    void checkLinedUp(int k, CardIndex above, CardIndex below)
+    {
+        if (hasBaseValue(above, table_.BaseValue)) {
+            fail("column ", k, " continues under ", above, ", a card of the base value");
+        } else if (groupOf(above) == groupOf(below) || valueKey(predecessorOf(above)) != valueKey(below)) {
+            fail("in column ", k, " card ", below, " cannot lie under card ", above);
+        }
+    }
+
+    // The fan fills from slot 1; at 400 and 420 lies at most one card. Only stock cards get there.
+    void checkWaste()
+    {
+        std::vector<CardIndex> at400;
+        std::vector<CardIndex> at420;
+        for (const CardIndex c : waste_) {
+            const float left = restingPlace(c).x;
+            (left == 400.0F ? at400 : left == 420.0F ? at420 : pile_).push_back(c);
+            if (!dealtToStock(c)) {
+                fail("card ", c, " lies in the waste but was not dealt to the stock");
+            }
+        }
+        if (at400.size() > 1 || at420.size() > 1 || (!at420.empty() && at400.empty()) ||
+            (!at400.empty() && pile_.empty())) {
+            fail("the waste fan is broken: ", pile_.size(), " at 380, ", at400.size(), " at 400, ", at420.size(),
+                 " at 420");
+        }
+        wasteTop_ = !at420.empty() ? at420.front() : !at400.empty() ? at400.front() : topmostOf(pile_);
+    }
+
+    bool dealtToStock(CardIndex c) const
+    {
+        for (int p = kFirstStockPosition; p <= kDealPositions; ++p) {
+            if (table_.dealtAt(p) == c) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // Every card a press can reach is one a player may take.
+    void checkReach()
+    {
+        for (CardIndex c = 1; c <= kCardCount; ++c) {
+            if (c == inHand_ || !table_.card(c).Enabled || !reachablePointOf(table_, c)) {
+                continue;
+            }
+            const bool foundationTop = std::ranges::any_of(
+                std::vector<int>{1, 2, 3, 4}, [&](int k) { return table_.placeCard(k) == c; });
+            if (!foundationTop && !lastOfColumn_.contains(c) && c != wasteTop_) {
+                const std::optional<Point> p = reachablePointOf(table_, c);
+                fail("card ", c, " at (", table_.card(c).Left, ", ", table_.card(c).Top, ") can be taken at (", p->x,
+                     ", ", p->y, ") but is no top of a column, foundation or the waste");
+            }
+        }
+    }
+
+    CardIndex topmostOf(const std::vector<CardIndex>& cards) const
+    {
+        for (auto it = table_.drawingOrder.rbegin(); it != table_.drawingOrder.rend(); ++it) {
+            if (std::find(cards.begin(), cards.end(), *it) != cards.end()) {
+                return *it;
+            }
+        }
+        return 0;
+    }
+
+    const Table& table_;
+    CardIndex inHand_;
+    std::ostringstream fault_;
+    std::vector<CardIndex> foundation_[5];
+    std::vector<std::pair<CardIndex, int>> column_[5];
+    std::set<CardIndex> reserve_;
+    std::set<CardIndex> stock_;
+    std::vector<CardIndex> waste_;
+    std::vector<CardIndex> pile_;
+    std::set<CardIndex> lastOfColumn_;
+    CardIndex wasteTop_ = 0;
+};
+
+inline std::string tableFault(const Table& table, CardIndex inHand = 0) { return TableAudit(table, inHand).fault(); }
+
+}  // namespace morvane::testing

@@ -1,0 +1,168 @@
+// The drag cycle of a card: which rule a release asks, the fixed first card of a foundation, other
+// buttons, the double-click, and what every press does to the blink and the panels.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "interaction/card_drag.h"
+#include "interaction/reserve.h"
+#include "support/fake_ports.h"
+#include "support/table_invariants.h"
+
+namespace morvane {
+namespace {
+
+using testing::carry;
+
+class CardDragTest : public ::testing::Test {
+protected:
+    void deal(std::vector<int> columnsAndBase) { machine = testing::dealtGame(columnsAndBase); }
+    Game& game() { return machine->game; }
+    Table& table() { return machine->game.table; }
+    void expectAt(CardIndex c, float left, float top)
+    {
+        EXPECT_EQ(table().card(c).Left, left) << "card " << c;
+        EXPECT_EQ(table().card(c).Top, top) << "card " << c;
+    }
+    long rustles() const { return std::ranges::count(machine->rustle.commands, std::string("play")); }
+
+    std::unique_ptr<testing::FakeMachine> machine;
+};
+
+// Column 1 holds the 3 of Coppe, of the base value 3; column 2 the 4 of Denari, which goes onto
+// the base card and leaves column place 6 free.
+constexpr std::initializer_list<int> kBaseValueInColumn{13, 4, 33, 38, 3};
+
+TEST_F(CardDragTest, AtTop110TheFoundationRuleIsAsked)
+{
+    deal(kBaseValueInColumn);
+    carry(game(), 4, 95.0F, 15.0F);
+    carry(game(), 13, 165.0F, 110.0F);  // the top-left corner on foundation 2's bottom border
+    expectAt(13, 160.0F, 10.0F);
+    EXPECT_EQ(table().PlaceCard[2], 13);
+    EXPECT_EQ(table().PlaceCard[6], 0);
+}
+
+TEST_F(CardDragTest, Below110TheColumnRuleIsAsked)
+{
+    deal(kBaseValueInColumn);
+    carry(game(), 4, 95.0F, 15.0F);
+    carry(game(), 13, 165.0F, 111.0F);  // the bottom-left corner on free column place 6
+    expectAt(13, 160.0F, 120.0F);
+    EXPECT_EQ(table().PlaceCard[2], 0);
+    EXPECT_EQ(table().PlaceCard[6], 6);
+    EXPECT_EQ(table().PlaceCard[5], 0);
+}
+
+TEST_F(CardDragTest, TheFirstCardOfAFoundationAlwaysGoesHome)
+{
+    deal(kBaseValueInColumn);
+    carry(game(), 4, 95.0F, 15.0F);
+    carry(game(), 4, 165.0F, 140.0F);  // the 4 back to free column place 6: a foundation card may leave
+    ASSERT_EQ(table().PlaceCard[1], 3);
+    carry(game(), 3, 235.0F, 15.0F);  // the base card over empty foundation 3
+    expectAt(3, 90.0F, 10.0F);
+    carry(game(), 3, 235.0F, 300.0F);  // and down in the columns
+    expectAt(3, 90.0F, 10.0F);
+    EXPECT_EQ(table().PlaceCard[1], 3);
+    EXPECT_EQ(table().PlaceCard[3], 0);
+
+    carry(game(), 13, 165.0F, 15.0F);  // a card of the base value opens foundation 2 from a column
+    expectAt(13, 160.0F, 10.0F);
+    carry(game(), 13, 235.0F, 15.0F);  // and stays there
+    expectAt(13, 160.0F, 10.0F);
+    EXPECT_EQ(table().PlaceCard[2], 13);
+    EXPECT_EQ(table().PlaceCard[3], 0);
+    EXPECT_EQ(rustles(), 6);
+}
+
+TEST_F(CardDragTest, ARightButtonPressStartsNoDragButItsReleaseAsksARule)
+{
+    deal(kBaseValueInColumn);
+    carry(game(), 3, 165.0F, 15.0F, {20.0F, 30.0F});  // the fixed base card: no rule resets the drag fields
+    ASSERT_EQ(table().FromSlot, 1.0F);
+    const float staleRow = table().FromRow;
+
+    Carta_MouseMove(game(), 4, 10.0F, 10.0F);
+    Carta_MouseDown(game(), 4, kRightButton, 10.0F, 10.0F);
+    EXPECT_FALSE(table().Dragging);
+    EXPECT_EQ(table().FromSlot, 1.0F);
+    EXPECT_EQ(table().FromRow, staleRow);
+    EXPECT_EQ(table().GrabX, 20.0F);
+    EXPECT_EQ(table().GrabY, 30.0F);
+    Carta_MouseMove(game(), 4, 60.0F, 90.0F);
+    expectAt(4, 160.0F, 120.0F);
+
+    const long before = rustles();
+    Carta_MouseUp(game(), 4);
+    EXPECT_EQ(rustles(), before + 1);
+    expectAt(4, 160.0F, 120.0F);  // the column rule finds nothing for a card lying where it was
+    EXPECT_EQ(table().FromSlot, 0.0F);
+    EXPECT_EQ(table().FromRow, 0.0F);
+    EXPECT_EQ(table().PlaceCard[6], 6);
+    EXPECT_EQ(testing::tableFault(table()), "");
+}
+
+TEST_F(CardDragTest, ADoubleClickLeavesTheCardWhereItWas)
+{
+    deal(kBaseValueInColumn);
+    Carta_MouseMove(game(), 4, 30.0F, 40.0F);
+    Carta_MouseDown(game(), 4, kLeftButton, 30.0F, 40.0F);
+    Carta_MouseUp(game(), 4);
+    Carta_DblClick(game(), 4);
+    Carta_MouseDown(game(), 4, kLeftButton, 30.0F, 40.0F);  // the window sends none; it must not start a drag
+    EXPECT_FALSE(table().Dragging);
+    Carta_MouseMove(game(), 4, 80.0F, 200.0F);
+    expectAt(4, 160.0F, 120.0F);
+    Carta_MouseUp(game(), 4);
+    expectAt(4, 160.0F, 120.0F);
+    EXPECT_FALSE(table().DoubleClicked);
+    EXPECT_FALSE(table().Dragging);
+    EXPECT_EQ(rustles(), 2);
+    carry(game(), 4, 95.0F, 15.0F);  // the next press drags again
+    expectAt(4, 90.0F, 10.0F);
+}
+
+TEST_F(CardDragTest, APressOnACardStopsTheBlinkAndLeavesTheLabelGreen)
+{
+    deal({30, 11, 33, 38, 1});
+    carry(game(), 30, 165.0F, 140.0F);  // a king over the ace of Coppe, under which nothing may go
+    ASSERT_TRUE(table().Timer1.Enabled);
+    Timer1_Timer(game());
+    ASSERT_EQ(table().Label1.ForeColor, kLabelRed);
+    Carta_MouseMove(game(), 11, 5.0F, 5.0F);
+    Carta_MouseDown(game(), 11, kRightButton, 5.0F, 5.0F);
+    EXPECT_FALSE(table().Timer1.Enabled);
+    EXPECT_FALSE(table().BlinkPhase);
+    EXPECT_EQ(table().Label1.ForeColor, kLabelGreen);
+    Carta_MouseUp(game(), 11);
+}
+
+TEST_F(CardDragTest, APressWhileNothingBlinksLeavesTheLabelAsItIs)
+{
+    deal({30, 11, 33, 38, 1});
+    table().Label1.ForeColor = kLabelRed;  // as the ticks of the title pause may leave it
+    Carta_MouseDown(game(), 11, kLeftButton, 5.0F, 5.0F);
+    EXPECT_EQ(table().Label1.ForeColor, kLabelRed);
+    EXPECT_TRUE(table().BlinkPhase);
+    EXPECT_FALSE(table().Timer1.Enabled);
+}
+
+TEST_F(CardDragTest, AnyPressOnACardHidesThePanels)
+{
+    deal({30, 11, 33, 38, 1});
+    table().Text2.Visible = true;
+    Carta_MouseMove(game(), 11, 5.0F, 5.0F);
+    Carta_MouseDown(game(), 11, kMiddleButton, 5.0F, 5.0F);
+    EXPECT_FALSE(table().Text2.Visible);
+    Carta_MouseUp(game(), 11);
+
+    table().Text4.Visible = true;
+    Carta_DblClick(game(), 11);
+    Carta_MouseDown(game(), 11, kLeftButton, 5.0F, 5.0F);
+    EXPECT_FALSE(table().Text4.Visible);
+    EXPECT_FALSE(table().Dragging);
+}
+
+}  // namespace
+}  // namespace morvane

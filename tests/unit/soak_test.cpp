@@ -1,0 +1,463 @@
+// The soak: thousands of random raw pointer sequences over many deals, the table audited after
+// every single event.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <deque>
+#include <iostream>
+#include <numeric>
+#include <random>
+#include <sstream>
+
+#include "game/lifecycle.h"
+#include "interaction/pointer_router.h"
+#include "interaction/reserve.h"
+#include "support/fake_ports.h"
+#include "support/table_invariants.h"
+
+namespace morvane {
+namespace {
+
+using testing::Point;
+using testing::reachablePointOf;
+
+struct Tally {
+    int events = 0;
+    int deals = 0;
+    int foundationMoves = 0;
+    int columnMoves = 0;
+    int refusedDrops = 0;
+    int stockClicks = 0;
+    int faults = 0;
+    std::vector<std::string> firstFaults;
+};
+
+// Plays a random hand: drags biased toward the places where a card may go, stray buttons, clicks
+// and double-clicks anywhere, timer ticks and new deals, some in the middle of a drag.
+class SoakPlayer {
+public:
+    explicit SoakPlayer(unsigned seed) : rng_(seed)
+    {
+        machine_ = testing::dealtGame(shuffledDeck());
+        router_ = std::make_unique<PointerRouter>(machine_->game);
+        ++tally.deals;
+    }
+
+    void play(int actions)
+    {
+        for (int i = 0; i < actions; ++i) {
+            if (router_->isCaptured()) {
+                release(heldButton_, randomPoint());
+            }
+            act();
+            if (i % 600 == 599) {
+                newDeal();
+            }
+        }
+    }
+
+    Tally tally;
+
+private:
+    Table& table() { return machine_->game.table; }
+
+    std::vector<int> shuffledDeck()
+    {
+        std::vector<int> deck(kCardCount);
+        std::iota(deck.begin(), deck.end(), 1);
+        std::shuffle(deck.begin(), deck.end(), rng_);
+        return deck;
+    }
+
+    bool chance(double p) { return std::bernoulli_distribution(p)(rng_); }
+    float uniform(float from, float to) { return std::uniform_real_distribution<float>(from, to)(rng_); }
+    float jitter(int pixels) { return static_cast<float>(std::uniform_int_distribution<int>(-pixels, pixels)(rng_)); }
+    template <typename T>
+    const T& pick(const std::vector<T>& v)
+    {
+        return v[std::uniform_int_distribution<std::size_t>(0, v.size() - 1)(rng_)];
+    }
+    std::int16_t anyButton() { return pick(std::vector<std::int16_t>{kLeftButton, kRightButton, kMiddleButton}); }
+    Point randomPoint() { return {uniform(-30.0F, 640.0F), uniform(-30.0F, 470.0F)}; }
+    Point inImage(float left, float top) { return {left + uniform(0.0F, 62.9F), top + uniform(0.0F, 99.9F)}; }
+
+    void act()
+    {
+        const double r = std::uniform_real_distribution<double>(0.0, 1.0)(rng_);
+        if (r < 0.45) {
+            dragACard();
+        } else if (r < 0.55) {
+            click(kLeftButton, inImage(500.0F, 10.0F));  // the stock, or its empty place
+            ++tally.stockClicks;
+        } else if (r < 0.60) {
+            click(kLeftButton, inImage(10.0F, 10.0F));
+        } else if (r < 0.68) {
+            doubleClickSomewhere();
+        } else if (r < 0.80) {
+            strayButtons();
+        } else if (r < 0.92) {
+            move(randomPoint());
+        } else if (r < 0.965) {
+            tick();
+        } else if (r < 0.97) {
+            newDeal();
+        } else if (table().Label5.Visible) {
+            click(kLeftButton, {200.0F, 220.0F});
+        }
+    }
+
+    // ---- raw events, each followed by the audit ----
+
+    void move(Point p)
+    {
+        router_->move(p.x, p.y);
+        audit("move", p);
+    }
+
+    void press(std::int16_t button, Point p)
+    {
+        const bool free = !router_->isCaptured();
+        const Target target = targetAt(table(), p.x, p.y);
+        router_->press(button, p.x, p.y);
+        if (free) {
+            held(button, target);
+        }
+        audit("press " + std::to_string(button), p);
+    }
+
+    void doubleClick(std::int16_t button, Point p)
+    {
+        const bool free = !router_->isCaptured();
+        const Target target = targetAt(table(), p.x, p.y);
+        router_->doubleClick(button, p.x, p.y);
+        if (free) {
+            held(button, target);
+        }
+        audit("doubleClick " + std::to_string(button), p);
+    }
+
+    void release(std::int16_t button, Point p)
+    {
+        const bool ends = router_->isCaptured() && button == heldButton_;
+        const Point home{table().HomeLeft, table().HomeTop};
+        router_->release(button, p.x, p.y);
+        if (ends) {
+            countMove(home);
+            hand_ = 0;
+        }
+        audit("release " + std::to_string(button), p);
+    }
+
+    void tick()
+    {
+        if (table().Timer1.Enabled) {
+            Timer1_Timer(machine_->game);
+            audit("tick", {});
+        }
+    }
+
+    void newDeal()
+    {
+        machine_->random.scriptCards(shuffledDeck());
+        Nuova_Click(machine_->game);
+        hand_ = 0;  // a card held across the deal is no longer in anyone's hand
+        ++tally.deals;
+        audit("Nuova_Click", {});
+    }
+
+    // A card is in hand when a press started a drag of it.
+    void held(std::int16_t button, const Target& target)
+    {
+        heldButton_ = button;
+        hand_ = target.control == Control::Card && table().Dragging ? target.card : 0;
+    }
+
+    void countMove(Point home)
+    {
+        if (hand_ == 0) {
+            return;
+        }
+        const CardPicture& c = table().card(hand_);
+        if (c.Left == home.x && c.Top == home.y) {
+            ++tally.refusedDrops;
+        } else if (testing::foundationAt(c.Left, c.Top)) {
+            ++tally.foundationMoves;
+        } else if (testing::columnAt(c.Left, c.Top)) {
+            ++tally.columnMoves;
+        }
+    }
+
+    // ---- gestures ----
+
+    void click(std::int16_t button, Point p)
+    {
+        if (chance(0.8)) {
+            move(p);
+        }
+        press(button, p);
+        release(button, p);
+    }
+
+    void strayButtons()
+    {
+        const std::int16_t first = anyButton();
+        press(first, randomPoint());
+        for (int moves = std::uniform_int_distribution<int>(0, 3)(rng_); moves > 0; --moves) {
+            move(randomPoint());
+        }
+        release(anyButton(), randomPoint());
+        release(first, randomPoint());
+    }
+
+    void doubleClickSomewhere()
+    {
+        const std::vector<CardIndex> cards = reachableCards();
+        Point p = randomPoint();
+        if (!cards.empty() && chance(0.7)) {
+            p = *reachablePointOf(table(), pick(cards));
+        } else if (chance(0.5)) {
+            p = inImage(500.0F, 10.0F);
+        }
+        click(kLeftButton, p);
+        if (!cards.empty() && chance(0.3)) {
+            move(*reachablePointOf(table(), pick(cards)));  // out and back between the two clicks
+        }
+        doubleClick(kLeftButton, p);
+        if (chance(0.5)) {
+            move({p.x + jitter(40), p.y + jitter(40)});
+        }
+        release(kLeftButton, p);
+    }
+
+    std::vector<CardIndex> reachableCards()
+    {
+        std::vector<CardIndex> cards;
+        for (CardIndex c = 1; c <= kCardCount; ++c) {
+            if (table().card(c).Enabled && reachablePointOf(table(), c)) {
+                cards.push_back(c);
+            }
+        }
+        return cards;
+    }
+
+    // Mostly a card that a foundation or some other place takes, let go near that place;
+    // otherwise any card, anywhere.
+    void dragACard()
+    {
+        std::vector<CardIndex> cards = reachableCards();
+        std::vector<CardIndex> playable = cards;
+        std::erase_if(playable, [&](CardIndex c) { return placesTaking(c).empty(); });
+        std::vector<CardIndex> toFoundation = playable;
+        std::erase_if(toFoundation, [&](CardIndex c) { return !goesToAFoundation(c); });
+        if (playable.empty() && chance(0.5)) {
+            click(kLeftButton, inImage(500.0F, 10.0F));  // nothing to play: turn the stock instead
+            ++tally.stockClicks;
+            return;
+        }
+        const bool play = !playable.empty() && chance(0.7);
+        if (play) {
+            cards = !toFoundation.empty() && chance(0.7) ? toFoundation : playable;
+        }
+        if (cards.empty()) {
+            return;
+        }
+        const CardIndex card = pick(cards);
+        const Point at = *reachablePointOf(table(), card);
+        const Point grab{at.x - table().card(card).Left, at.y - table().card(card).Top};
+        const Point drop = play && chance(0.9) ? nearPlaceTaking(card) : dropFor(card);
+        if (chance(0.9)) {
+            move(at);
+        }
+        press(kLeftButton, at);
+        for (int moves = std::uniform_int_distribution<int>(1, 3)(rng_); moves > 0; --moves) {
+            move(randomPoint());
+            interfere();
+        }
+        move({drop.x + grab.x, drop.y + grab.y});
+        release(kLeftButton, {drop.x + grab.x, drop.y + grab.y});
+    }
+
+    // What may happen while a card is held: another button, a timer tick, a new deal.
+    void interfere()
+    {
+        if (chance(0.08)) {
+            const std::int16_t other = chance(0.5) ? kRightButton : kMiddleButton;
+            press(other, randomPoint());
+            release(other, randomPoint());
+        }
+        if (chance(0.05)) {
+            tick();
+        }
+        if (chance(0.01)) {
+            newDeal();
+        }
+    }
+
+    // Where the card's top-left corner is let go: close to a place that takes it, now and then
+    // exactly on it (where a card is refused).
+    Point nearPlaceTaking(CardIndex card)
+    {
+        std::vector<Point> places = placesTaking(card);
+        if (goesToAFoundation(card) && chance(0.8)) {
+            std::erase_if(places, [](Point p) { return p.y != geometry::kFoundationTop; });
+        }
+        const Point p = pick(places);
+        const int spread = chance(0.1) ? 0 : 10;
+        return {p.x + jitter(spread), p.y + jitter(spread)};
+    }
+
+    // Elsewhere: near a place that might take it, back where it lies, or anywhere.
+    Point dropFor(CardIndex card)
+    {
+        const double r = std::uniform_real_distribution<double>(0.0, 1.0)(rng_);
+        if (r < 0.6) {
+            const int k = std::uniform_int_distribution<int>(1, 4)(rng_);
+            const Point places[] = {{geometry::placeLeft(k), 10.0F}, {geometry::placeLeft(k), 120.0F},
+                                    {geometry::placeLeft(k), lastRowTop(k) + 30.0F}};
+            const Point p = places[std::uniform_int_distribution<int>(0, 2)(rng_)];
+            return {p.x + jitter(15), p.y + jitter(15)};
+        }
+        if (r < 0.8) {
+            return {table().card(card).Left + jitter(8), table().card(card).Top + jitter(8)};
+        }
+        return randomPoint();
+    }
+
+    bool goesToAFoundation(CardIndex card)
+    {
+        return std::ranges::any_of(placesTaking(card), [](Point p) { return p.y == geometry::kFoundationTop; });
+    }
+
+    float lastRowTop(int k)
+    {
+        float top = 90.0F;
+        for (CardIndex c = 1; c <= kCardCount; ++c) {
+            const CardPicture& p = table().card(c);
+            if (p.Left == geometry::placeLeft(k) && p.Top >= 120.0F) {
+                top = std::max(top, p.Top);
+            }
+        }
+        return top;
+    }
+
+    // The places where the rules put this card; none for the first card of a foundation.
+    std::vector<Point> placesTaking(CardIndex card)
+    {
+        std::vector<Point> places;
+        const bool onFoundationRow = isOnFoundationRow(table().card(card));
+        if (onFoundationRow && hasBaseValue(card, table().BaseValue)) {
+            return places;
+        }
+        for (int k = 1; k <= 4; ++k) {
+            const std::int16_t top = table().placeCard(k);
+            const bool opens = hasBaseValue(card, table().BaseValue) && !onFoundationRow && top == 0;
+            if (opens || (top != 0 && top == predecessorOf(card))) {
+                places.push_back({geometry::placeLeft(k), 10.0F});
+            }
+            const float last = lastRowTop(k);
+            if (last < 120.0F) {
+                places.push_back({geometry::placeLeft(k), 120.0F});
+            } else if (takesUnder(k, last, card)) {
+                places.push_back({geometry::placeLeft(k), last + 30.0F});
+            }
+        }
+        return places;
+    }
+
+    bool takesUnder(int k, float lastTop, CardIndex card)
+    {
+        for (CardIndex c = 1; c <= kCardCount; ++c) {
+            const CardPicture& p = table().card(c);
+            if (p.Left == geometry::placeLeft(k) && p.Top == lastTop) {
+                return groupOf(c) != groupOf(card) && valueKey(predecessorOf(c)) == valueKey(card) &&
+                       !hasBaseValue(c, table().BaseValue);
+            }
+        }
+        return false;
+    }
+
+    // ---- the audit ----
+
+    void audit(const std::string& event, Point p)
+    {
+        ++tally.events;
+        std::ostringstream line;
+        line << event << " (" << p.x << ", " << p.y << ")";
+        log_.push_back(line.str());
+        if (log_.size() > 40) {
+            log_.pop_front();
+        }
+        std::string fault = testing::tableFault(table(), hand_);
+        if (fault.empty() && hand_ != 0 && !table().Dragging) {
+            fault = "card " + std::to_string(hand_) + " was picked up but no drag is under way";
+        }
+        if (!fault.empty() && !reporting_) {
+            reporting_ = true;
+            report(fault);
+            reporting_ = false;
+        }
+    }
+
+    void report(const std::string& fault)
+    {
+        ++tally.faults;
+        if (tally.firstFaults.size() < 3) {
+            std::ostringstream text;
+            text << fault << "\n  base value " << table().BaseValue << ", deal order";
+            for (int p = 1; p <= kDealPositions; ++p) {
+                text << ' ' << table().dealtAt(p);
+            }
+            text << "\n  last events:";
+            for (const std::string& e : log_) {
+                text << "\n    " << e;
+            }
+            tally.firstFaults.push_back(text.str());
+        }
+        log_.clear();
+        newDeal();  // go on from a whole table
+    }
+
+    std::mt19937 rng_;
+    std::unique_ptr<testing::FakeMachine> machine_;
+    std::unique_ptr<PointerRouter> router_;
+    std::int16_t heldButton_ = 0;
+    CardIndex hand_ = 0;
+    std::deque<std::string> log_;
+    bool reporting_ = false;
+};
+
+TEST(Soak, TheTableStaysWholeThroughRandomPlay)
+{
+    Tally total;
+    for (const unsigned seed : {1U, 2U, 3U, 4U, 5U, 6U}) {
+        SoakPlayer player(seed);
+        player.play(3000);
+        const Tally& t = player.tally;
+        total.events += t.events;
+        total.deals += t.deals;
+        total.foundationMoves += t.foundationMoves;
+        total.columnMoves += t.columnMoves;
+        total.refusedDrops += t.refusedDrops;
+        total.stockClicks += t.stockClicks;
+        total.faults += t.faults;
+        for (const std::string& f : t.firstFaults) {
+            if (total.firstFaults.size() < 3) {
+                total.firstFaults.push_back("seed " + std::to_string(seed) + ": " + f);
+            }
+        }
+    }
+    std::cout << "soak: " << total.events << " events over " << total.deals << " deals; " << total.foundationMoves
+              << " moves to foundations and " << total.columnMoves << " to columns succeeded, "
+              << total.refusedDrops << " drops refused, " << total.stockClicks << " stock clicks; "
+              << total.faults << " faults\n";
+    for (const std::string& f : total.firstFaults) {
+        ADD_FAILURE() << f;
+    }
+    EXPECT_EQ(total.faults, 0);
+    EXPECT_GT(total.foundationMoves, 300);
+    EXPECT_GT(total.columnMoves, 1000);
+    EXPECT_GT(total.deals, 30);
+}
+
+}  // namespace
+}  // namespace morvane
