@@ -2,6 +2,7 @@
 #include "table_window.h"
 
 #include <QCloseEvent>
+#include <algorithm>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -22,6 +23,8 @@ namespace {
 constexpr int kTimer1Interval = 300;
 constexpr double kPixelsPerTwip = 1.0 / 15.0;
 const QColor kPanelGround(255, 255, 192);
+constexpr int kLargestPanelFont = 13;
+constexpr int kSmallestPanelFont = 9;
 
 }  // namespace
 
@@ -101,7 +104,7 @@ QPlainTextEdit* TableWindow::addPanel(const QString& text, Qt::Alignment alignme
     } else {
         panel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     }
-    panel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    panel->setLineWrapMode(QPlainTextEdit::NoWrap);
     panel->viewport()->installEventFilter(this);
     panel->hide();
     return panel;
@@ -117,6 +120,28 @@ void TableWindow::placePanels()
     text3_->setGeometry(0, 0, rulesWidth, rulesHeight);
     text4_->setGeometry(static_cast<int>(0.3 * scaleHeight), 0, static_cast<int>(2772 * kPixelsPerTwip),
                         static_cast<int>(1092 * kPixelsPerTwip));
+    for (QPlainTextEdit* panel : {text2_, text3_, text4_}) {
+        fitFontToWidth(*panel);
+    }
+}
+
+// The texts are broken by hand; the panel's font is the largest that shows every line whole.
+void TableWindow::fitFontToWidth(QPlainTextEdit& panel)
+{
+    const QStringList lines = panel.toPlainText().split(QLatin1Char('\n'));
+    const int room = panel.width() - panel.verticalScrollBar()->sizeHint().width() -
+                     2 * (panel.frameWidth() + static_cast<int>(panel.document()->documentMargin()));
+    QFont font = panel.font();
+    for (int pixels = kLargestPanelFont; pixels > kSmallestPanelFont; --pixels) {
+        font.setPixelSize(pixels);
+        const QFontMetrics metrics(font);
+        const bool fits = std::all_of(lines.begin(), lines.end(),
+                                      [&](const QString& line) { return metrics.horizontalAdvance(line) <= room; });
+        if (fits) {
+            break;
+        }
+    }
+    panel.setFont(font);
 }
 
 void TableWindow::wirePlayerNotifications()

@@ -46,6 +46,7 @@ private:
     void buildMenus();
     QPlainTextEdit* addPanel(const QString& text, Qt::Alignment alignment);
     void placePanels();
+    static void fitFontToWidth(QPlainTextEdit& panel);
     void wirePlayerNotifications();
     // Runs a handler of the game, then lets the screen follow.
     template <typename Handler>
