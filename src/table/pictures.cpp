@@ -71,7 +71,15 @@ QPixmap Pictures::title(qreal devicePixelRatio)
     return rendered(QStringLiteral("title"), QSize(geometry::kTableWidth, geometry::kTableHeight), devicePixelRatio);
 }
 
-QIcon Pictures::windowIcon() { return QIcon(picturePath(QStringLiteral("icon"))); }
+// Rendered here rather than through an icon plugin, which would be loaded before the window shows.
+QIcon Pictures::windowIcon()
+{
+    QIcon icon;
+    for (const qreal ratio : {1.0, 2.0}) {
+        icon.addPixmap(renderSvg(QStringLiteral("icon"), QSize(32, 32), ratio));
+    }
+    return icon;
+}
 
 QCursor Pictures::smileyPointer()
 {

@@ -2,12 +2,9 @@
 #include "table_window.h"
 
 #include <QCloseEvent>
-#include <algorithm>
 #include <QGuiApplication>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QScreen>
-#include <QScrollBar>
 
 #include "game/lifecycle.h"
 #include "game/panels.h"
@@ -16,15 +13,12 @@
 #include "sound/media_player.h"
 #include "sound/sound_cues.h"
 #include "table_view.h"
+#include "text_panels.h"
 
 namespace morvane {
 namespace {
 
 constexpr int kTimer1Interval = 300;
-constexpr double kPixelsPerTwip = 1.0 / 15.0;
-const QColor kPanelGround(255, 255, 192);
-constexpr int kLargestPanelFont = 13;
-constexpr int kSmallestPanelFont = 9;
 
 }  // namespace
 
@@ -37,15 +31,12 @@ TableWindow::TableWindow(WindowPorts ports)
     view_ = new TableView(game_.table, router_, [this] { followTable(); }, this);
     setCentralWidget(view_);
     buildMenus();
-    text2_ = addPanel(Pictures::text(QStringLiteral("rules_en")), Qt::AlignLeft);
-    text3_ = addPanel(Pictures::text(QStringLiteral("rules_it")), Qt::AlignLeft);
-    text4_ = addPanel(Pictures::text(QStringLiteral("about")), Qt::AlignHCenter);
+    panels_ = new TextPanels(*view_, [this] { run([this] { Text_Click(game_.table); }); });
     timer1_.setObjectName(QStringLiteral("Timer1"));
     timer1_.setInterval(kTimer1Interval);
     connect(&timer1_, &QTimer::timeout, this, [this] { run([this] { Timer1_Timer(game_); }); });
     wirePlayerNotifications();
     Form_Load(game_);
-    placePanels();
     setFixedSize(sizeHint());
     centreOnScreen();
     followTable();
@@ -87,63 +78,6 @@ void TableWindow::buildMenus()
     menuBar()->addAction(QStringLiteral("&Info"), this, [this] { run([this] { about_Click(game_.table); }); });
 }
 
-QPlainTextEdit* TableWindow::addPanel(const QString& text, Qt::Alignment alignment)
-{
-    auto* panel = new QPlainTextEdit(view_);
-    panel->setReadOnly(true);
-    panel->setPlainText(text);
-    QPalette palette = panel->palette();
-    palette.setColor(QPalette::Base, kPanelGround);
-    palette.setColor(QPalette::Text, Qt::black);
-    panel->setPalette(palette);
-    if (alignment == Qt::AlignHCenter) {
-        QTextOption option = panel->document()->defaultTextOption();
-        option.setAlignment(Qt::AlignHCenter);
-        panel->document()->setDefaultTextOption(option);
-        panel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    } else {
-        panel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    }
-    panel->setLineWrapMode(QPlainTextEdit::NoWrap);
-    panel->viewport()->installEventFilter(this);
-    panel->hide();
-    return panel;
-}
-
-// The rules panels are 0.6 times the table's height wide; the about panel starts 0.3 times it from the left.
-void TableWindow::placePanels()
-{
-    const int scaleHeight = view_->height();
-    const auto rulesWidth = static_cast<int>(0.6 * scaleHeight);
-    const auto rulesHeight = static_cast<int>(3015 * kPixelsPerTwip);
-    text2_->setGeometry(0, 0, rulesWidth, rulesHeight);
-    text3_->setGeometry(0, 0, rulesWidth, rulesHeight);
-    text4_->setGeometry(static_cast<int>(0.3 * scaleHeight), 0, static_cast<int>(2772 * kPixelsPerTwip),
-                        static_cast<int>(1092 * kPixelsPerTwip));
-    for (QPlainTextEdit* panel : {text2_, text3_, text4_}) {
-        fitFontToWidth(*panel);
-    }
-}
-
-// The texts are broken by hand; the panel's font is the largest that shows every line whole.
-void TableWindow::fitFontToWidth(QPlainTextEdit& panel)
-{
-    const QStringList lines = panel.toPlainText().split(QLatin1Char('\n'));
-    const int room = panel.width() - panel.verticalScrollBar()->sizeHint().width() -
-                     2 * (panel.frameWidth() + static_cast<int>(panel.document()->documentMargin()));
-    QFont font = panel.font();
-    for (int pixels = kLargestPanelFont; pixels > kSmallestPanelFont; --pixels) {
-        font.setPixelSize(pixels);
-        const QFontMetrics metrics(font);
-        const bool fits = std::all_of(lines.begin(), lines.end(),
-                                      [&](const QString& line) { return metrics.horizontalAdvance(line) <= room; });
-        if (fits) {
-            break;
-        }
-    }
-    panel.setFont(font);
-}
-
 void TableWindow::wirePlayerNotifications()
 {
     // The players report from their own thread; the game hears them between the window's events.
@@ -171,16 +105,7 @@ void TableWindow::followTable()
     nuova_->setEnabled(table.Nuova.Enabled);
     cardRustle_->setChecked(table.Option_card_rustle.Checked);
     music_->setChecked(table.Option_music.Checked);
-    const std::pair<QPlainTextEdit*, bool> panels[] = {
-        {text2_, table.Text2.Visible}, {text3_, table.Text3.Visible}, {text4_, table.Text4.Visible}};
-    for (const auto& [panel, visible] : panels) {
-        if (panel->isVisible() != visible) {
-            panel->setVisible(visible);
-            if (visible) {
-                panel->raise();
-            }
-        }
-    }
+    panels_->follow(table);
     if (table.Timer1.Enabled && !timer1_.isActive()) {
         timer1_.start();
     } else if (!table.Timer1.Enabled && timer1_.isActive()) {
@@ -208,15 +133,5 @@ void TableWindow::closeEvent(QCloseEvent* event)
 }
 
 void TableWindow::closeWindow() { close(); }
-
-// A click inside a panel closes the panels.
-bool TableWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::MouseButtonPress) {
-        run([this] { Text_Click(game_.table); });
-        return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
 
 }  // namespace morvane

@@ -10,11 +10,11 @@
 #include "interaction/pointer_router.h"
 
 class QAction;
-class QPlainTextEdit;
 
 namespace morvane {
 
 class TableView;
+class TextPanels;
 
 struct WindowPorts {
     Clock& clock;
@@ -39,14 +39,10 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void closeWindow() override;
     void buildMenus();
-    QPlainTextEdit* addPanel(const QString& text, Qt::Alignment alignment);
-    void placePanels();
-    static void fitFontToWidth(QPlainTextEdit& panel);
     void wirePlayerNotifications();
     // Runs a handler of the game, then lets the screen follow.
     template <typename Handler>
@@ -60,9 +56,7 @@ private:
     QAction* nuova_ = nullptr;
     QAction* cardRustle_ = nullptr;
     QAction* music_ = nullptr;
-    QPlainTextEdit* text2_ = nullptr;
-    QPlainTextEdit* text3_ = nullptr;
-    QPlainTextEdit* text4_ = nullptr;
+    TextPanels* panels_ = nullptr;
     bool activated_ = false;
 };
 

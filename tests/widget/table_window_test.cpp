@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -23,7 +24,7 @@ QAction* findAction(QWidget* window, const QString& text)
     return nullptr;
 }
 
-QList<QPlainTextEdit*> panels(TableWindow& window) { return window.findChildren<QPlainTextEdit*>(); }
+QPlainTextEdit* panel(TableWindow& window, const char* name) { return window.findChild<QPlainTextEdit*>(name); }
 
 QColor pixelAt(TableWindow& window, int x, int y)
 {
@@ -124,20 +125,21 @@ void TableWindowTest::panelsOpenCloseAndHaveTheirSizes()
     findAction(window_.get(), "English")->trigger();
     const auto shown = [&] {
         QStringList names;
-        for (QPlainTextEdit* panel : panels(*window_)) {
-            if (panel->isVisible()) {
-                names << panel->toPlainText().left(12);
+        for (QPlainTextEdit* shownPanel : window_->findChildren<QPlainTextEdit*>()) {
+            if (shownPanel->isVisible()) {
+                names << shownPanel->toPlainText().left(12);
             }
         }
         return names;
     };
     QCOMPARE(shown(), QStringList{"Do you know "});
-    QCOMPARE(panels(*window_).at(0)->size(), QSize(255, 201));
+    QCOMPARE(panel(*window_, "Text2")->size(), QSize(255, 201));
+    QCOMPARE(panel(*window_, "Text2")->horizontalScrollBar()->maximum(), 0);  // every hand-broken line shows whole
     findAction(window_.get(), "Italiano")->trigger();
     QCOMPARE(shown(), QStringList{"Il tavolo da"});
     findAction(window_.get(), "&Info")->trigger();
     QCOMPARE(shown().size(), 1);
-    QCOMPARE(panels(*window_).at(2)->geometry(), QRect(127, 0, 184, 72));
+    QCOMPARE(panel(*window_, "Text4")->geometry(), QRect(127, 0, 184, 72));
     findAction(window_.get(), "&Info")->trigger();
     QVERIFY(shown().isEmpty());
 
@@ -150,7 +152,7 @@ void TableWindowTest::clickInsidePanelClosesIt()
 {
     activate();
     findAction(window_.get(), "English")->trigger();
-    QPlainTextEdit* english = panels(*window_).at(0);
+    QPlainTextEdit* english = panel(*window_, "Text2");
     QTest::mouseClick(english->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
     QVERIFY(!english->isVisible());
     QVERIFY(!window_->table().Text2.Visible);

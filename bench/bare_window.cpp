@@ -1,0 +1,27 @@
+// The yardstick: a bare Qt window with the same menu bar and table size as the game.
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QWidget>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QMainWindow window;
+    window.setWindowTitle(QStringLiteral("Bare window"));
+    QMenu* game = window.menuBar()->addMenu(QStringLiteral("&Game"));
+    game->addAction(QStringLiteral("Shuffle cards"))->setShortcut(Qt::Key_F2);
+    game->addAction(QStringLiteral("Quit"));
+    QMenu* options = window.menuBar()->addMenu(QStringLiteral("&Options"));
+    options->addAction(QStringLiteral("Card rustle"))->setCheckable(true);
+    options->addAction(QStringLiteral("Music"))->setCheckable(true);
+    QMenu* help = window.menuBar()->addMenu(QStringLiteral("&Help"));
+    help->addAction(QStringLiteral("English"));
+    help->addAction(QStringLiteral("Italiano"));
+    window.menuBar()->addAction(QStringLiteral("&Info"));
+    auto* table = new QWidget;
+    table->setFixedSize(594, 425);
+    window.setCentralWidget(table);
+    window.show();
+    return QApplication::exec();
+}

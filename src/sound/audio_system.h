@@ -1,0 +1,60 @@
+// The game's sound: one audio device and mixer, one General MIDI synth, the music and rustle players.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "sound/audio_device.h"
+#include "sound/media_player.h"
+#include "sound/midi_player.h"
+#include "sound/player_notices.h"
+#include "sound/wave_player.h"
+
+namespace morvane {
+
+class SoundFontSynth;
+
+struct AudioOptions {
+    // Tried in order; the first that loads gives the music its instruments. TimGM6mb comes first
+    // because it is small: the default General MIDI soundfont may be a much larger one that another
+    // package installed.
+    std::vector<std::string> soundFonts = {
+        "/usr/share/sounds/sf2/TimGM6mb.sf2",
+        "/usr/share/sounds/sf3/default-GM.sf3",
+        "/usr/share/sounds/sf2/default-GM.sf2",
+    };
+};
+
+// Construction returns at once: the device opens and the soundfont loads on the system's own thread,
+// which then delivers the players' notifications and puts the device to sleep when nothing sounds.
+// Commands given before then take effect once the sound is ready. Without a device or a soundfont the
+// players stay silent and still answer every command. One audio system at a time per process.
+class AudioSystem {
+public:
+    explicit AudioSystem(AudioOptions options = {});
+    ~AudioSystem();
+    AudioSystem(const AudioSystem&) = delete;
+    AudioSystem& operator=(const AudioSystem&) = delete;
+
+    MediaPlayer& music() { return music_; }
+    MediaPlayer& rustle() { return rustle_; }
+
+private:
+    void run();
+    void attachPlayers();
+    void serve();
+    void detachPlayers();
+    bool quiet() const;
+
+    AudioOptions options_;
+    AudioDevice device_;
+    Doorbell doorbell_;
+    MidiPlayer music_;
+    WavePlayer rustle_;
+    std::unique_ptr<SoundFontSynth> synth_;
+    std::thread thread_;
+};
+
+}  // namespace morvane

@@ -1,0 +1,207 @@
+// The music player: MIDI pieces sequenced by FluidSynth's player and rendered into the mixer's music hook.
+#include "sound/midi_player.h"
+
+#include <SDL2/SDL_mixer.h>
+
+#include <algorithm>
+#include <utility>
+
+namespace morvane {
+
+MidiPlayer::MidiPlayer(AudioDevice& device, Doorbell& doorbell) : device_(device), notices_(doorbell) {}
+
+void MidiPlayer::open(const std::string& path)
+{
+    auto piece = readMidiPiece(path);
+    std::lock_guard lock(mutex_);
+    unloadSequencer();
+    silenceSynth();
+    piece_ = std::move(piece);
+    motion_ = Motion::Stopped;
+    fromStart_ = false;
+    position_ = 0;
+    loadSequencer();
+}
+
+void MidiPlayer::close()
+{
+    std::lock_guard lock(mutex_);
+    unloadSequencer();
+    silenceSynth();
+    piece_.reset();
+    motion_ = Motion::Stopped;
+    fromStart_ = false;
+    position_ = 0;
+}
+
+void MidiPlayer::play() { start(true); }
+
+void MidiPlayer::resume() { start(false); }
+
+void MidiPlayer::pause()
+{
+    std::lock_guard lock(mutex_);
+    if (motion_ == Motion::Playing) {
+        holdAt(Motion::Paused);
+    }
+}
+
+void MidiPlayer::stop()
+{
+    {
+        std::lock_guard lock(mutex_);
+        if (motion_ != Motion::Stopped) {
+            holdAt(Motion::Stopped);
+        }
+    }
+    notices_.raiseStopCompleted();
+}
+
+void MidiPlayer::rewind()
+{
+    std::lock_guard lock(mutex_);
+    fromStart_ = true;
+}
+
+std::int32_t MidiPlayer::position() const
+{
+    std::lock_guard lock(mutex_);
+    return position_;
+}
+
+std::int32_t MidiPlayer::length() const
+{
+    std::lock_guard lock(mutex_);
+    return piece_ ? piece_->lengthTicks : 0;
+}
+
+void MidiPlayer::setNotifications(PlayerNotifications notifications) { notices_.set(std::move(notifications)); }
+
+void MidiPlayer::attach(fluid_synth_t* synth)
+{
+    {
+        std::lock_guard lock(mutex_);
+        synth_ = synth;
+        loadSequencer();
+        if (motion_ == Motion::Playing && sequencer_ != nullptr) {
+            fluid_player_play(sequencer_);
+        }
+    }
+    Mix_HookMusic(&MidiPlayer::mixHook, this);
+    if (sounding()) {
+        device_.wake();
+    }
+}
+
+void MidiPlayer::detach()
+{
+    Mix_HookMusic(nullptr, nullptr);
+    std::lock_guard lock(mutex_);
+    unloadSequencer();
+    synth_ = nullptr;
+}
+
+bool MidiPlayer::sounding() const
+{
+    std::lock_guard lock(mutex_);
+    return motion_ == Motion::Playing && sequencer_ != nullptr;
+}
+
+void MidiPlayer::deliverNotices() { notices_.deliver(); }
+
+// Playing while playing carries on; a piece at its end without a rewind ends again at once. A rewind
+// asks for a fresh sequencer, which starts at tick 0 with no seek for FluidSynth to catch up on.
+void MidiPlayer::start(bool honourRewind)
+{
+    {
+        std::lock_guard lock(mutex_);
+        if (!piece_ || motion_ == Motion::Playing) {
+            return;
+        }
+        if (honourRewind && fromStart_) {
+            fromStart_ = false;
+            position_ = 0;
+            unloadSequencer();
+            loadSequencer();
+        } else if (position_ == piece_->lengthTicks) {
+            notices_.raiseDone();
+            return;
+        }
+        motion_ = Motion::Playing;
+        if (sequencer_ != nullptr) {
+            fluid_player_play(sequencer_);
+        }
+    }
+    device_.wake();
+}
+
+// FluidSynth's player keeps its tick when stopped and releases the notes that sound.
+void MidiPlayer::holdAt(Motion motion)
+{
+    motion_ = motion;
+    if (sequencer_ != nullptr) {
+        fluid_player_stop(sequencer_);
+    }
+}
+
+void MidiPlayer::loadSequencer()
+{
+    if (synth_ == nullptr || !piece_) {
+        return;
+    }
+    sequencer_ = new_fluid_player(synth_);
+    if (sequencer_ != nullptr &&
+        fluid_player_add_mem(sequencer_, piece_->bytes.data(), piece_->bytes.size()) != FLUID_OK) {
+        unloadSequencer();
+    }
+}
+
+void MidiPlayer::unloadSequencer()
+{
+    if (sequencer_ != nullptr) {
+        delete_fluid_player(sequencer_);
+        sequencer_ = nullptr;
+    }
+}
+
+// Between two pieces nothing of the first may linger: notes, instruments, controllers.
+void MidiPlayer::silenceSynth()
+{
+    if (synth_ != nullptr) {
+        fluid_synth_system_reset(synth_);
+    }
+}
+
+void MidiPlayer::mixHook(void* self, std::uint8_t* stream, int bytes)
+{
+    static_cast<MidiPlayer*>(self)->render(reinterpret_cast<std::int16_t*>(stream), bytes / AudioDevice::kFrameBytes);
+}
+
+// FluidSynth moves its player on once per block of 64 frames, so the score is followed block by block:
+// the end is caught within 1.5 ms of the last tick.
+void MidiPlayer::render(std::int16_t* frames, int count)
+{
+    constexpr int kBlock = 64;
+    std::lock_guard lock(mutex_);
+    for (int at = 0; at < count; at += kBlock) {
+        std::int16_t* out = frames + at * AudioDevice::kChannels;
+        fluid_synth_write_s16(synth_, std::min(kBlock, count - at), out, 0, 2, out, 1, 2);
+        followScore();
+    }
+}
+
+// At the end the piece stops where it is, its notes released, and the game hears of it once.
+void MidiPlayer::followScore()
+{
+    if (motion_ != Motion::Playing || sequencer_ == nullptr) {
+        return;
+    }
+    position_ = std::min(fluid_player_get_current_tick(sequencer_), piece_->lengthTicks);
+    if (position_ < piece_->lengthTicks) {
+        return;
+    }
+    holdAt(Motion::Stopped);
+    notices_.raiseDone();
+}
+
+}  // namespace morvane

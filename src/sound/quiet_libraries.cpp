@@ -1,0 +1,52 @@
+// Keeps the sound libraries from printing: a sound failure never speaks to the player.
+#include "sound/quiet_libraries.h"
+
+#include <SDL2/SDL.h>
+#include <dlfcn.h>
+#include <fluidsynth.h>
+#include <glib.h>
+
+namespace morvane {
+namespace {
+
+void dropSdlMessage(void*, int, SDL_LogPriority, const char*) {}
+
+void dropGlibMessage(const gchar*, GLogLevelFlags, const gchar*, gpointer) {}
+
+void dropAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
+
+using AlsaErrorHandler = void (*)(const char*, int, const char*, int, const char*, ...);
+using SetAlsaErrorHandler = int (*)(AlsaErrorHandler);
+
+}  // namespace
+
+void silenceSdlAndFluidSynth()
+{
+    SDL_LogSetOutputFunction(dropSdlMessage, nullptr);
+    for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level) {
+        fluid_set_log_function(level, nullptr, nullptr);
+    }
+}
+
+void silenceAlsaIfLoaded()
+{
+    void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_NOLOAD);
+    if (alsa == nullptr) {
+        return;
+    }
+    if (auto setHandler = reinterpret_cast<SetAlsaErrorHandler>(dlsym(alsa, "snd_lib_error_set_handler"))) {
+        setHandler(dropAlsaMessage);
+    }
+    dlclose(alsa);
+}
+
+GlibSilence::GlibSilence()
+    : handler_(g_log_set_handler(
+          nullptr, static_cast<GLogLevelFlags>(G_LOG_LEVEL_MASK | G_LOG_FLAG_FATAL | G_LOG_FLAG_RECURSION),
+          dropGlibMessage, nullptr))
+{
+}
+
+GlibSilence::~GlibSilence() { g_log_remove_handler(nullptr, handler_); }
+
+}  // namespace morvane

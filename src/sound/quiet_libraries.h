@@ -1,0 +1,25 @@
+// Keeps the sound libraries from printing: a sound failure never speaks to the player.
+#pragma once
+
+namespace morvane {
+
+// SDL's and FluidSynth's messages go nowhere from here on.
+void silenceSdlAndFluidSynth();
+// ALSA prints its own complaints (no sound card, say) unless told not to; SDL loads it on demand,
+// so this runs once SDL's audio is initialised and before it opens a device.
+void silenceAlsaIfLoaded();
+
+// While it lives, GLib's messages of no domain go nowhere: FluidSynth hands a soundfont it cannot read to
+// libinstpatch, whose complaints come that way.
+class GlibSilence {
+public:
+    GlibSilence();
+    ~GlibSilence();
+    GlibSilence(const GlibSilence&) = delete;
+    GlibSilence& operator=(const GlibSilence&) = delete;
+
+private:
+    unsigned handler_;
+};
+
+}  // namespace morvane

@@ -1,0 +1,113 @@
+// The panels are built on first showing, so that nothing slow runs before the window appears.
+#include "text_panels.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextDocument>
+#include <algorithm>
+
+#include "pictures.h"
+
+namespace morvane {
+namespace {
+
+constexpr double kPixelsPerTwip = 1.0 / 15.0;
+const QColor kPanelGround(255, 255, 192);
+constexpr int kLargestPanelFont = 13;
+constexpr int kSmallestPanelFont = 9;
+
+// The texts are broken by hand; the panel's font is the largest that shows every line whole.
+void fitFontToWidth(QPlainTextEdit& panel)
+{
+    const QStringList lines = panel.toPlainText().split(QLatin1Char('\n'));
+    const int room = panel.width() - panel.verticalScrollBar()->sizeHint().width() -
+                     2 * (panel.frameWidth() + static_cast<int>(panel.document()->documentMargin()));
+    QFont font = panel.font();
+    for (int pixels = kLargestPanelFont; pixels > kSmallestPanelFont; --pixels) {
+        font.setPixelSize(pixels);
+        const QFontMetrics metrics(font);
+        const bool fits = std::all_of(lines.begin(), lines.end(),
+                                      [&](const QString& line) { return metrics.horizontalAdvance(line) <= room; });
+        if (fits) {
+            break;
+        }
+    }
+    panel.setFont(font);
+}
+
+}  // namespace
+
+// Where each panel lies: the rules are 0.6 times the table's height wide, the about text starts
+// 0.3 times it from the left; heights in twips.
+struct TextPanels::Spec {
+    const char* name;
+    const char* text;
+    double leftPerHeight;
+    double widthPerHeight;
+    double widthTwips;
+    double heightTwips;
+    bool centred;
+};
+
+TextPanels::TextPanels(QWidget& table, std::function<void()> onClick)
+    : QObject(&table), table_(table), onClick_(std::move(onClick))
+{
+}
+
+QPlainTextEdit* TextPanels::build(const Spec& spec)
+{
+    auto* panel = new QPlainTextEdit(&table_);
+    panel->setObjectName(QString::fromLatin1(spec.name));
+    panel->setReadOnly(true);
+    panel->setLineWrapMode(QPlainTextEdit::NoWrap);
+    panel->setPlainText(Pictures::text(QString::fromLatin1(spec.text)));
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Base, kPanelGround);
+    palette.setColor(QPalette::Text, Qt::black);
+    panel->setPalette(palette);
+    if (spec.centred) {
+        QTextOption option = panel->document()->defaultTextOption();
+        option.setAlignment(Qt::AlignHCenter);
+        panel->document()->setDefaultTextOption(option);
+    }
+    panel->setVerticalScrollBarPolicy(spec.centred ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
+    const int scaleHeight = table_.height();
+    const double width = spec.widthTwips > 0 ? spec.widthTwips * kPixelsPerTwip : spec.widthPerHeight * scaleHeight;
+    panel->setGeometry(static_cast<int>(spec.leftPerHeight * scaleHeight), 0, static_cast<int>(width),
+                       static_cast<int>(spec.heightTwips * kPixelsPerTwip));
+    fitFontToWidth(*panel);
+    panel->viewport()->installEventFilter(this);
+    return panel;
+}
+
+void TextPanels::follow(const Table& table)
+{
+    static const std::array<Spec, 3> kSpecs{{{"Text2", "rules_en", 0.0, 0.6, 0.0, 3015.0, false},
+                                             {"Text3", "rules_it", 0.0, 0.6, 0.0, 3015.0, false},
+                                             {"Text4", "about", 0.3, 0.0, 2772.0, 1092.0, true}}};
+    const std::array<bool, 3> shown{table.Text2.Visible, table.Text3.Visible, table.Text4.Visible};
+    for (std::size_t i = 0; i < panels_.size(); ++i) {
+        if (shown[i] && panels_[i] == nullptr) {
+            panels_[i] = build(kSpecs[i]);
+        }
+        if (panels_[i] != nullptr && panels_[i]->isVisible() != shown[i]) {
+            panels_[i]->setVisible(shown[i]);
+            if (shown[i]) {
+                panels_[i]->raise();
+            }
+        }
+    }
+}
+
+bool TextPanels::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        onClick_();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace morvane
