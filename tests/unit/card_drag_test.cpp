@@ -6,6 +6,7 @@
 
 #include "interaction/card_drag.h"
 #include "interaction/reserve.h"
+#include "support/dealt_game_test.h"
 #include "support/fake_ports.h"
 #include "support/table_invariants.h"
 
@@ -14,20 +15,7 @@ namespace {
 
 using testing::carry;
 
-class CardDragTest : public ::testing::Test {
-protected:
-    void deal(std::vector<int> columnsAndBase) { machine = testing::dealtGame(columnsAndBase); }
-    Game& game() { return machine->game; }
-    Table& table() { return machine->game.table; }
-    void expectAt(CardIndex c, float left, float top)
-    {
-        EXPECT_EQ(table().card(c).Left, left) << "card " << c;
-        EXPECT_EQ(table().card(c).Top, top) << "card " << c;
-    }
-    long rustles() const { return std::ranges::count(machine->rustle.commands, std::string("play")); }
-
-    std::unique_ptr<testing::FakeMachine> machine;
-};
+class CardDragTest : public testing::DealtGameTest {};
 
 // Column 1 holds the 3 of Coppe, of the base value 3; column 2 the 4 of Denari, which goes onto
 // the base card and leaves column place 6 free.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "rules/column.h"
+#include "support/dealt_game_test.h"
 #include "support/fake_ports.h"
 #include "support/table_invariants.h"
 
@@ -13,24 +14,14 @@ using testing::carry;
 using testing::lineUpColumn;
 using testing::stackFoundation;
 
-class ColumnTest : public ::testing::Test {
+class ColumnTest : public testing::DealtGameTest {
 protected:
-    void deal(std::vector<int> columnsAndBase) { machine = testing::dealtGame(columnsAndBase); }
-    Game& game() { return machine->game; }
-    Table& table() { return machine->game.table; }
-    void expectAt(CardIndex c, float left, float top)
-    {
-        EXPECT_EQ(table().card(c).Left, left) << "card " << c;
-        EXPECT_EQ(table().card(c).Top, top) << "card " << c;
-    }
     // Column 3 holds the 4 of Denari, which goes onto the 3 of the base card and frees its place.
     void freeColumn3()
     {
         carry(game(), 4, 95.0F, 15.0F);
         ASSERT_EQ(table().PlaceCard[7], 0);
     }
-
-    std::unique_ptr<testing::FakeMachine> machine;
 };
 
 TEST_F(ColumnTest, ACardLinesUpUnderTheNextValueOfTheOtherGroup)

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "rules/foundation.h"
+#include "support/dealt_game_test.h"
 #include "support/fake_ports.h"
 #include "support/table_invariants.h"
 
@@ -14,22 +15,7 @@ using testing::lineUpColumn;
 using testing::stackFoundation;
 
 // A game dealt with these cards in columns 1..4 and this base card.
-class FoundationTest : public ::testing::Test {
-protected:
-    void deal(std::vector<int> columnsAndBase)
-    {
-        machine = testing::dealtGame(columnsAndBase);
-    }
-    Game& game() { return machine->game; }
-    Table& table() { return machine->game.table; }
-    void expectAt(CardIndex c, float left, float top)
-    {
-        EXPECT_EQ(table().card(c).Left, left) << "card " << c;
-        EXPECT_EQ(table().card(c).Top, top) << "card " << c;
-    }
-
-    std::unique_ptr<testing::FakeMachine> machine;
-};
+class FoundationTest : public testing::DealtGameTest {};
 
 TEST_F(FoundationTest, TheNextCardOfTheSuitStacksExactlyOnItsPredecessor)
 {

@@ -6,6 +6,7 @@
 
 #include "game/lifecycle.h"
 #include "interaction/pointer_router.h"
+#include "support/dealt_game_test.h"
 #include "support/fake_ports.h"
 #include "support/table_invariants.h"
 
@@ -19,16 +20,9 @@ using testing::kStockPoint;
 using testing::Point;
 
 // Base card the 3 of Denari; columns: the 6 of Denari, the 7 of Spade, the 4 of Denari, the 8 of Spade.
-class RouterTest : public ::testing::Test {
+class RouterTest : public testing::DealtGameTest {
 protected:
-    Game& game() { return machine->game; }
-    Table& table() { return machine->game.table; }
-    void expectAt(CardIndex c, float left, float top)
-    {
-        EXPECT_EQ(table().card(c).Left, left) << "card " << c;
-        EXPECT_EQ(table().card(c).Top, top) << "card " << c;
-    }
-    long rustles() const { return std::ranges::count(machine->rustle.commands, std::string("play")); }
+    RouterTest() : DealtGameTest({6, 37, 4, 38, 3}) {}
     std::vector<std::pair<float, float>> positions()
     {
         std::vector<std::pair<float, float>> all;
@@ -38,7 +32,6 @@ protected:
         return all;
     }
 
-    std::unique_ptr<testing::FakeMachine> machine = testing::dealtGame({6, 37, 4, 38, 3});
     PointerRouter router{machine->game};
 };
 

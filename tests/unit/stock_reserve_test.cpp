@@ -6,6 +6,7 @@
 #include "interaction/card_drag.h"
 #include "interaction/reserve.h"
 #include "interaction/stock.h"
+#include "support/dealt_game_test.h"
 #include "support/fake_ports.h"
 #include "support/table_invariants.h"
 
@@ -14,17 +15,9 @@ namespace {
 
 using testing::carry;
 
-class StockTest : public ::testing::Test {
+class StockTest : public testing::DealtGameTest {
 protected:
-    void deal(std::vector<int> firstCards = {}) { machine = testing::dealtGame(firstCards); }
-    Game& game() { return machine->game; }
-    Table& table() { return machine->game.table; }
     CardIndex at(int position) { return table().dealtAt(position); }
-    void expectAt(CardIndex c, float left, float top)
-    {
-        EXPECT_EQ(table().card(c).Left, left) << "card " << c;
-        EXPECT_EQ(table().card(c).Top, top) << "card " << c;
-    }
     std::vector<CardIndex> wasteCards()
     {
         std::vector<CardIndex> cards;
@@ -62,8 +55,6 @@ protected:
         return turned;
     }
     void recycle() { Form_MouseUp(game(), kLeftButton, 530.0F, 60.0F); }
-
-    std::unique_ptr<testing::FakeMachine> machine;
 };
 
 // The base card is the ace of Denari; the second turn of the stock brings the 4, 3 and 2 of Denari.
