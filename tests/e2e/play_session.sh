@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # A player's session on a real X server: the window maps with its caption, the table is dealt after
 # the title pause, F2 deals anew, the stock turns into the waste fan and is recycled, a refused card
-# goes home, a rules panel opens and a press on the table closes it, and quitting ends the game with
-# status 0. Screenshots of each step are kept in the output folder.
+# goes home, the rules and about panels open and close, and quitting, also during the title pause,
+# ends the game at once with status 0. Screenshots of each step are kept in the output folder.
 set -euo pipefail
 
 game=$1
@@ -91,6 +91,22 @@ click 450 330
 shot rules-closed
 [ "$(pixel rules-closed 120 100)" != "255,255,192" ] || fail "a press on the table did not close the rules"
 
+xdotool key alt+h
+sleep 0.3
+xdotool key Down Return
+sleep 0.5
+shot regole
+expect_pixel regole 120 100 "255,255,192" "the Italian rules did not open"
+xdotool key alt+i
+sleep 0.5
+shot about
+expect_pixel about 200 40 "255,255,192" "the about text did not open"
+[ "$(pixel about 60 100)" != "255,255,192" ] || fail "the about text did not close the rules"
+xdotool key alt+i
+sleep 0.5
+shot about-closed
+[ "$(pixel about-closed 200 40)" != "255,255,192" ] || fail "a second Info did not close the about text"
+
 for _ in $(seq 9); do click 530 60; done
 shot empty-stock
 expect_pixel empty-stock 531 40 "255,255,255" "the empty stock does not show its ring"
@@ -107,4 +123,19 @@ status=0
 wait "$game_pid" || status=$?
 game_pid=
 [ "$status" -eq 0 ] || fail "the game ended with status $status"
+# Quitting during the title pause ends the game at once.
+"$game" &
+game_pid=$!
+window=$(timeout 10 xdotool search --sync --name '^Vandrel - Morvane$' | head -n1) || fail "the window did not map again"
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+sleep 0.5
+xdotool key alt+g
+sleep 0.3
+xdotool key Down Return
+for _ in $(seq 10); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$game_pid" 2>/dev/null && fail "Quit during the title pause did not end the game at once"
+status=0
+wait "$game_pid" || status=$?
+game_pid=
+[ "$status" -eq 0 ] || fail "the game quit during its title pause ended with status $status"
 echo "e2e session passed"

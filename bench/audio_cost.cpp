@@ -52,7 +52,7 @@ int main(int argc, char** argv)
 {
     const std::chrono::seconds span{argc > 1 ? std::atoi(argv[1]) : 60};
     setenv("SDL_AUDIODRIVER", "disk", 0);
-    setenv("SDL_DISKAUDIOFILE", "/dev/null", 0);
+    setenv("SDL_DISKAUDIOFILE", "/dev/null", 0);  // unless told where to keep the audio
     const long bare = residentKilobytes();
 
     morvane::AudioOptions options;
