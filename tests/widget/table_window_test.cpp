@@ -50,6 +50,7 @@ private slots:
     void stockClickReachesTheGame();
     void blinkTimerFollowsTheTable();
     void quitClosesTheWindowAndThePlayers();
+    void cardsAreDraggedWithTheMouse();
 
 private:
     void activate();
@@ -215,6 +216,33 @@ void TableWindowTest::quitClosesTheWindowAndThePlayers()
     QVERIFY(window_->table().closed);
     QCOMPARE(machine_->music.commands.back(), std::string("close"));
     QCOMPARE(machine_->rustle.commands.back(), std::string("close"));
+}
+
+// Base card the 3 of Denari; columns the 6 of Denari, the 7 of Spade, the 4 of Denari, the 8 of Spade.
+void TableWindowTest::cardsAreDraggedWithTheMouse()
+{
+    machine_->random.scriptCards({6, 37, 4, 38, 3});
+    activate();
+    const auto drag = [&](QPoint from, QPoint to) {
+        QTest::mousePress(view(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(view(), (from + to) / 2);
+        QTest::mouseMove(view(), to);
+        QTest::mouseRelease(view(), Qt::LeftButton, {}, to);
+    };
+    drag({262, 170}, {127, 65});  // the 4 of Denari onto the 3 on the first foundation
+    QCOMPARE(window_->table().card(4).Left, 90.0F);
+    QCOMPARE(window_->table().card(4).Top, 10.0F);
+    drag({122, 170}, {197, 205});  // the 6 of Denari under the 7 of Spade
+    QCOMPARE(window_->table().card(6).Left, 160.0F);
+    QCOMPARE(window_->table().card(6).Top, 150.0F);
+    drag({332, 170}, {450, 330});  // the 8 of Spade fits nowhere and goes home
+    QCOMPARE(window_->table().card(38).Left, 300.0F);
+    QCOMPARE(window_->table().card(38).Top, 120.0F);
+
+    QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(40, 60));  // the reserve into column 1
+    QCOMPARE(window_->table().card(window_->table().DealOrder[6]).Left, 90.0F);
+    QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(530, 60));
+    window_->grab().save(QStringLiteral("game-in-progress.png"));
 }
 
 QTEST_MAIN(TableWindowTest)
