@@ -1,5 +1,7 @@
 // The real table window on the offscreen platform: menus, F2, panels, painting, timer and pointer wiring.
 #include <QAction>
+#include <QApplication>
+#include <QMouseEvent>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -51,10 +53,17 @@ private slots:
     void blinkTimerFollowsTheTable();
     void quitClosesTheWindowAndThePlayers();
     void cardsAreDraggedWithTheMouse();
+    void winPromptShowsTheSmileyAndDealsAnew();
 
 private:
     void activate();
     QWidget* view() { return window_->centralWidget(); }
+    // A move of the pointer with no button held.
+    void hover(QPoint at)
+    {
+        QMouseEvent move(QEvent::MouseMove, at, view()->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(view(), &move);
+    }
 
     std::unique_ptr<morvane::testing::FakeMachine> machine_;
     std::unique_ptr<TableWindow> window_;
@@ -243,6 +252,21 @@ void TableWindowTest::cardsAreDraggedWithTheMouse()
     QCOMPARE(window_->table().card(window_->table().DealOrder[6]).Left, 90.0F);
     QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(530, 60));
     window_->grab().save(QStringLiteral("game-in-progress.png"));
+}
+
+void TableWindowTest::winPromptShowsTheSmileyAndDealsAnew()
+{
+    activate();
+    const_cast<Table&>(window_->table()).Label5.Visible = true;
+    window_->followTable();
+    QCOMPARE(pixelAt(*window_, 74, 186), QColor(0, 128, 0));  // the prompt's own green
+    hover(QPoint(450, 330));
+    QCOMPARE(view()->cursor().shape(), Qt::ArrowCursor);
+    hover(QPoint(180, 250));  // below the column cards, on the prompt
+    QCOMPARE(view()->cursor().shape(), Qt::BitmapCursor);
+    QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(180, 250));
+    QCOMPARE(window_->table().dealNumber, 2U);
+    QVERIFY(!window_->table().Label5.Visible);
 }
 
 QTEST_MAIN(TableWindowTest)
