@@ -87,6 +87,9 @@ TEST_F(RouterTest, TheStockTurnsOnlyWhenThePressAndReleaseAreBothOnIt)
     router.press(kLeftButton, kBareTable.x, kBareTable.y);
     router.release(kLeftButton, kStockPoint.x, kStockPoint.y);
     EXPECT_EQ(table().StockCards.size(), 28U);
+    clickAt(router, kStockPoint, kRightButton);
+    clickAt(router, kStockPoint, kMiddleButton);
+    EXPECT_EQ(table().StockCards.size(), 28U) << "only the left button clicks";
     clickAt(router, kStockPoint);
     EXPECT_EQ(table().StockCards.size(), 25U);
 
