@@ -12,6 +12,9 @@ inline constexpr int kWindowWidth = 600;
 inline constexpr int kWindowHeight = 470;
 inline constexpr float kTwipsPerPixel = 15.0F;
 
+// Some sizes of the window are given in twips, fifteen to a pixel.
+constexpr float fromTwips(float twips) { return twips / kTwipsPerPixel; }
+
 // A card control is the 62 x 100 face in a one-pixel border; hit tests use 64 x 100.
 inline constexpr float kCardWidth = 64.0F;
 inline constexpr float kCardHeight = 102.0F;
@@ -47,8 +50,17 @@ inline constexpr float kFoundationRowBottom = 110.0F;  // a card released at Top
 
 inline constexpr float kLabel1Left = 380.0F;
 inline constexpr float kLabel1Top = 120.0F;
+inline constexpr float kLabel1Width = fromTwips(1692.0F);
+inline constexpr float kLabel1Height = fromTwips(1212.0F);
 inline constexpr float kLabel6Left = 20.0F;
 inline constexpr float kLabel6Top = 120.0F;
+inline constexpr float kLabel6Width = fromTwips(492.0F);
+inline constexpr float kLabel6Height = fromTwips(372.0F);
+// The win prompt never moves.
+inline constexpr float kLabel5Left = fromTwips(1080.0F);
+inline constexpr float kLabel5Top = fromTwips(2760.0F);
+inline constexpr float kLabel5Width = fromTwips(3345.0F);
+inline constexpr float kLabel5Height = fromTwips(1095.0F);
 
 // The x of foundation k and of column k (k = 1..4).
 constexpr float placeLeft(int k) { return kPlaceOrigin + kPlacePitch * static_cast<float>(k); }

@@ -77,7 +77,8 @@ struct Table {
     Image Mazzo;
     Image Mazzo2;
     Label Label1;
-    Label Label5{72.0F, 184.0F, false, "Congratulations... Start a new game ?", Rgb{255, 255, 0}};
+    Label Label5{geometry::kLabel5Left, geometry::kLabel5Top, false, "Congratulations... Start a new game ?",
+                 Rgb{255, 255, 0}};
     Label Label6{0.0F, 0.0F, false, "7", kLabelGreen};
     Panel Text2;
     Panel Text3;

@@ -21,8 +21,6 @@ struct Box {
     bool contains(float x, float y) const { return x >= left && x < left + width && y >= top && y < top + height; }
 };
 
-constexpr Box kWinPrompt{72.0F, 184.0F, 223.0F, 73.0F};
-
 Box imageBox(const Image& image) { return {image.Left, image.Top, geometry::kBackWidth, geometry::kBackHeight}; }
 
 Box cardBox(const CardPicture& card) { return {card.Left, card.Top, geometry::kCardWidth, geometry::kCardHeight}; }
@@ -35,7 +33,8 @@ bool isOn(const Table& table, const Target& target, float x, float y)
     case Control::Reserve:
         return table.Mazzo2.Visible && imageBox(table.Mazzo2).contains(x, y);
     case Control::WinPrompt:
-        return table.Label5.Visible && kWinPrompt.contains(x, y);
+        return table.Label5.Visible &&
+               Box{table.Label5.Left, table.Label5.Top, geometry::kLabel5Width, geometry::kLabel5Height}.contains(x, y);
     default:
         return false;
     }

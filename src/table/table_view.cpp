@@ -17,14 +17,9 @@ const QColor kFoundationMark(255, 255, 0);
 const QColor kColumnMark(0, 0, 0);
 const QColor kCardBorder(40, 40, 40);
 
-constexpr float kPixelsPerTwip = 1.0F / geometry::kTwipsPerPixel;
-
 QColor toQColor(Rgb rgb) { return {rgb.r, rgb.g, rgb.b}; }
 
-QRectF twipsBox(float left, float top, float widthTwips, float heightTwips)
-{
-    return {left, top, widthTwips * kPixelsPerTwip, heightTwips * kPixelsPerTwip};
-}
+QRectF labelBox(const Label& label, float width, float height) { return {label.Left, label.Top, width, height}; }
 
 // Point sizes are of a 96-dpi screen: 4/3 pixels a point.
 int pixelsForPoints(double points) { return static_cast<int>(points * 96.0 / 72.0 + 0.5); }
@@ -136,11 +131,11 @@ void TableView::paintPiles(QPainter& painter)
 
 void TableView::paintLabels(QPainter& painter)
 {
-    paintLabel(painter, table_.Label1, twipsBox(table_.Label1.Left, table_.Label1.Top, 1692, 1212), kLabelGround,
+    paintLabel(painter, table_.Label1, labelBox(table_.Label1, geometry::kLabel1Width, geometry::kLabel1Height), kLabelGround,
                pixelsForPoints(48), Qt::AlignHCenter | Qt::AlignTop);
-    paintLabel(painter, table_.Label6, twipsBox(table_.Label6.Left, table_.Label6.Top, 492, 372), kLabelGround,
+    paintLabel(painter, table_.Label6, labelBox(table_.Label6, geometry::kLabel6Width, geometry::kLabel6Height), kLabelGround,
                pixelsForPoints(13.8), Qt::AlignHCenter | Qt::AlignTop);
-    paintLabel(painter, table_.Label5, twipsBox(1080 * kPixelsPerTwip, 2760 * kPixelsPerTwip, 3345, 1095),
+    paintLabel(painter, table_.Label5, labelBox(table_.Label5, geometry::kLabel5Width, geometry::kLabel5Height),
                kTableGreen, pixelsForPoints(19.8), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap);
 }
 

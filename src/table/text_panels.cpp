@@ -8,12 +8,12 @@
 #include <QTextDocument>
 #include <algorithm>
 
+#include "game/geometry.h"
 #include "pictures.h"
 
 namespace morvane {
 namespace {
 
-constexpr double kPixelsPerTwip = 1.0 / 15.0;
 const QColor kPanelGround(255, 255, 192);
 constexpr int kLargestPanelFont = 13;
 constexpr int kSmallestPanelFont = 9;
@@ -46,8 +46,8 @@ struct TextPanels::Spec {
     const char* text;
     double leftPerHeight;
     double widthPerHeight;
-    double widthTwips;
-    double heightTwips;
+    float widthTwips;
+    float heightTwips;
     bool centred;
 };
 
@@ -74,9 +74,9 @@ QPlainTextEdit* TextPanels::build(const Spec& spec)
     }
     panel->setVerticalScrollBarPolicy(spec.centred ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
     const int scaleHeight = table_.height();
-    const double width = spec.widthTwips > 0 ? spec.widthTwips * kPixelsPerTwip : spec.widthPerHeight * scaleHeight;
+    const double width = spec.widthTwips > 0 ? geometry::fromTwips(spec.widthTwips) : spec.widthPerHeight * scaleHeight;
     panel->setGeometry(static_cast<int>(spec.leftPerHeight * scaleHeight), 0, static_cast<int>(width),
-                       static_cast<int>(spec.heightTwips * kPixelsPerTwip));
+                       static_cast<int>(geometry::fromTwips(spec.heightTwips)));
     fitFontToWidth(*panel);
     panel->viewport()->installEventFilter(this);
     return panel;
@@ -84,9 +84,9 @@ QPlainTextEdit* TextPanels::build(const Spec& spec)
 
 void TextPanels::follow(const Table& table)
 {
-    static const std::array<Spec, 3> kSpecs{{{"Text2", "rules_en", 0.0, 0.6, 0.0, 3015.0, false},
-                                             {"Text3", "rules_it", 0.0, 0.6, 0.0, 3015.0, false},
-                                             {"Text4", "about", 0.3, 0.0, 2772.0, 1092.0, true}}};
+    static const std::array<Spec, 3> kSpecs{{{"Text2", "rules_en", 0.0, 0.6, 0.0F, 3015.0F, false},
+                                             {"Text3", "rules_it", 0.0, 0.6, 0.0F, 3015.0F, false},
+                                             {"Text4", "about", 0.3, 0.0, 2772.0F, 1092.0F, true}}};
     const std::array<bool, 3> shown{table.Text2.Visible, table.Text3.Visible, table.Text4.Visible};
     for (std::size_t i = 0; i < panels_.size(); ++i) {
         if (shown[i] && panels_[i] == nullptr) {
