@@ -148,7 +148,9 @@ void TableView::paintCards(QPainter& painter)
         if (!visible.intersects(box)) {
             continue;
         }
+        // A flat one-pixel border around the face, on the card control's own white ground.
         painter.fillRect(box, kCardBorder);
+        painter.fillRect(box.adjusted(1, 1, -1, -1), Qt::white);
         painter.drawPixmap(box.topLeft() + QPointF(1, 1), pictures_.cardFace(c, devicePixelRatioF()));
     }
 }
