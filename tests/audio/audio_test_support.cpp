@@ -1,4 +1,5 @@
-// A folder of its own for each audio test, SDL's disk driver recording into it, and waiting helpers.
+// A folder of its own for each audio test, SDL's disk driver recording into it, audio systems whose
+// notifications are counted, and waiting helpers.
 #include "audio_test_support.h"
 
 #include <fcntl.h>
@@ -33,6 +34,12 @@ void AudioTest::TearDown()
     std::filesystem::remove_all(folder_, ignored);
 }
 
+std::string AudioTest::written(const std::string& name, const Bytes& bytes) const
+{
+    writeFile(file(name), bytes);
+    return file(name).string();
+}
+
 std::string AudioTest::gameSound(const std::string& name) { return std::string(MORVANE_BIN_DIR) + "/" + name; }
 
 bool eventually(const std::function<bool()>& condition, std::chrono::milliseconds limit)
@@ -47,6 +54,11 @@ bool eventually(const std::function<bool()>& condition, std::chrono::millisecond
     return true;
 }
 
+bool loaded(const MediaPlayer& player)
+{
+    return eventually([&player] { return player.length() > 0; });
+}
+
 PlayerNotifications NoticeCounter::notifications()
 {
     return {
@@ -58,6 +70,19 @@ PlayerNotifications NoticeCounter::notifications()
         },
         [this] { ++stops; },
     };
+}
+
+ListenedAudio::ListenedAudio(const AudioOptions& options)
+    : audio(options), music(audio.music()), rustle(audio.rustle())
+{
+    music.setNotifications(musicNotices.notifications());
+    rustle.setNotifications(rustleNotices.notifications());
+}
+
+OpenPlayer::OpenPlayer(MediaPlayer& (AudioSystem::*which)(), const std::string& path) : player((audio.*which)())
+{
+    player.setNotifications(notices.notifications());
+    player.open(path);
 }
 
 CapturedOutput::CapturedOutput(const std::filesystem::path& file) : file_(file)

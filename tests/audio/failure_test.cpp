@@ -74,48 +74,33 @@ std::vector<BadFile> badFiles()
 
 class BadSoundFile : public AudioTest, public ::testing::WithParamInterface<BadFile> {
 protected:
-    std::string badFile()
+    std::string badFile() const
     {
-        const auto path = file("bad.snd");
-        if (GetParam().content) {
-            writeFile(path, *GetParam().content);
-        }
-        return path.string();
+        const auto& content = GetParam().content;
+        return content ? written("bad.snd", *content) : file("bad.snd").string();
     }
-    std::string goodMusic()
-    {
-        writeFile(file("good.mid"), heldOrganPiece(2));
-        return file("good.mid").string();
-    }
-    std::string goodRustle()
-    {
-        writeFile(file("good.wav"), noiseWave(22050, 0.2));
-        return file("good.wav").string();
-    }
+    std::string goodMusic() const { return written("good.mid", heldOrganPiece(2)); }
+    std::string goodRustle() const { return written("good.wav", noiseWave(22050, 0.2)); }
 };
 
 TEST_P(BadSoundFile, LeavesTheMusicSilentAndTheRustleWorking)
 {
     CapturedOutput output(file("output.txt"));
     {
-        NoticeCounter musicNotices;
-        NoticeCounter rustleNotices;
-        AudioSystem audio;
-        audio.music().setNotifications(musicNotices.notifications());
-        audio.rustle().setNotifications(rustleNotices.notifications());
-        audio.music().open(badFile());
-        expectSilentAndEmpty(audio.music());
-        sendEveryCommand(audio.music());
-        audio.music().play();
+        ListenedAudio sound;
+        sound.music.open(badFile());
+        expectSilentAndEmpty(sound.music);
+        sendEveryCommand(sound.music);
+        sound.music.play();
 
-        audio.rustle().open(goodRustle());
-        ASSERT_TRUE(eventually([&] { return audio.rustle().length() > 0; }));
-        audio.rustle().play();
-        ASSERT_TRUE(eventually([&] { return rustleNotices.done == 1; }));
+        sound.rustle.open(goodRustle());
+        ASSERT_TRUE(loaded(sound.rustle));
+        sound.rustle.play();
+        ASSERT_TRUE(eventually([&] { return sound.rustleNotices.done == 1; }));
         std::this_thread::sleep_for(200ms);
-        expectSilentAndEmpty(audio.music());
-        EXPECT_EQ(musicNotices.done, 0);
-        audio.music().close();
+        expectSilentAndEmpty(sound.music);
+        EXPECT_EQ(sound.musicNotices.done, 0);
+        sound.music.close();
     }
     EXPECT_EQ(output.release(), "");
 }
@@ -124,21 +109,17 @@ TEST_P(BadSoundFile, LeavesTheRustleSilentAndTheMusicWorking)
 {
     CapturedOutput output(file("output.txt"));
     {
-        NoticeCounter musicNotices;
-        NoticeCounter rustleNotices;
-        AudioSystem audio;
-        audio.music().setNotifications(musicNotices.notifications());
-        audio.rustle().setNotifications(rustleNotices.notifications());
-        audio.rustle().open(badFile());
-        audio.music().open(goodMusic());
-        audio.music().play();
-        ASSERT_TRUE(eventually([&] { return musicNotices.done == 1; }));
-        expectSilentAndEmpty(audio.rustle());
-        sendEveryCommand(audio.rustle());
-        expectSilentAndEmpty(audio.rustle());
+        ListenedAudio sound;
+        sound.rustle.open(badFile());
+        sound.music.open(goodMusic());
+        sound.music.play();
+        ASSERT_TRUE(eventually([&] { return sound.musicNotices.done == 1; }));
+        expectSilentAndEmpty(sound.rustle);
+        sendEveryCommand(sound.rustle);
+        expectSilentAndEmpty(sound.rustle);
         std::this_thread::sleep_for(100ms);
-        EXPECT_EQ(rustleNotices.done, 0);
-        audio.rustle().close();
+        EXPECT_EQ(sound.rustleNotices.done, 0);
+        sound.rustle.close();
     }
     EXPECT_EQ(output.release(), "");
 }
@@ -153,24 +134,22 @@ TEST_F(SoundFailure, WithoutAnAudioDeviceBothPlayersAnswerSilently)
     setenv("SDL_AUDIODRIVER", "nonexistent", 1);
     CapturedOutput output(file("output.txt"));
     {
-        NoticeCounter notices;
-        AudioSystem audio;
-        audio.music().setNotifications(notices.notifications());
-        audio.music().open(gameSound("Music/10vazid.mid"));
-        audio.rustle().open(gameSound("carta.wav"));
-        const auto musicLength = audio.music().length();
-        sendEveryCommand(audio.music());
-        sendEveryCommand(audio.rustle());
-        audio.music().play();
-        audio.rustle().play();
+        ListenedAudio sound;
+        sound.music.open(gameSound("Music/10vazid.mid"));
+        sound.rustle.open(gameSound("carta.wav"));
+        const auto musicLength = sound.music.length();
+        sendEveryCommand(sound.music);
+        sendEveryCommand(sound.rustle);
+        sound.music.play();
+        sound.rustle.play();
         std::this_thread::sleep_for(300ms);
-        EXPECT_EQ(audio.music().position(), 0);
-        EXPECT_EQ(audio.music().length(), musicLength);
-        expectSilentAndEmpty(audio.rustle());
-        EXPECT_TRUE(eventually([&] { return notices.stops == 1; }));
-        EXPECT_EQ(notices.done, 0);
-        audio.music().close();
-        audio.rustle().close();
+        EXPECT_EQ(sound.music.position(), 0);
+        EXPECT_EQ(sound.music.length(), musicLength);
+        expectSilentAndEmpty(sound.rustle);
+        EXPECT_TRUE(eventually([&] { return sound.musicNotices.stops == 1; }));
+        EXPECT_EQ(sound.musicNotices.done, 0);
+        sound.music.close();
+        sound.rustle.close();
     }
     EXPECT_EQ(output.release(), "");
     EXPECT_FALSE(std::filesystem::exists(recordingFile()));
@@ -178,32 +157,26 @@ TEST_F(SoundFailure, WithoutAnAudioDeviceBothPlayersAnswerSilently)
 
 TEST_F(SoundFailure, WithoutASoundFontTheMusicIsSilentAndTheRustleWorks)
 {
-    writeFile(file("empty.sf2"), {});
-    writeFile(file("noise.sf2"), randomBytes(100000));
-    writeFile(file("truncated.sf2"), firstBytesOf("/usr/share/sounds/sf2/TimGM6mb.sf2", 200000));
-    writeFile(file("piece.mid"), heldOrganPiece(4));
-    writeFile(file("rustle.wav"), noiseWave(22050, 0.2));
+    AudioOptions options;
+    options.soundFonts = {file("missing.sf2").string(), written("empty.sf2", {}),
+                          written("noise.sf2", randomBytes(100000)),
+                          written("truncated.sf2", firstBytesOf("/usr/share/sounds/sf2/TimGM6mb.sf2", 200000))};
+    const auto piece = written("piece.mid", heldOrganPiece(4));
+    const auto rustle = written("rustle.wav", noiseWave(22050, 0.2));
     CapturedOutput output(file("output.txt"));
     {
-        AudioOptions options;
-        options.soundFonts = {file("missing.sf2").string(), file("empty.sf2").string(), file("noise.sf2").string(),
-                              file("truncated.sf2").string()};
-        NoticeCounter musicNotices;
-        NoticeCounter rustleNotices;
-        AudioSystem audio(options);
-        audio.music().setNotifications(musicNotices.notifications());
-        audio.rustle().setNotifications(rustleNotices.notifications());
-        audio.music().open(file("piece.mid").string());
-        audio.music().play();
-        audio.rustle().open(file("rustle.wav").string());
-        ASSERT_TRUE(eventually([&] { return audio.rustle().length() > 0; }));
-        audio.rustle().play();
-        ASSERT_TRUE(eventually([&] { return rustleNotices.done == 1; }));
+        ListenedAudio sound(options);
+        sound.music.open(piece);
+        sound.music.play();
+        sound.rustle.open(rustle);
+        ASSERT_TRUE(loaded(sound.rustle));
+        sound.rustle.play();
+        ASSERT_TRUE(eventually([&] { return sound.rustleNotices.done == 1; }));
         std::this_thread::sleep_for(700ms);  // longer than the piece
-        EXPECT_EQ(audio.music().position(), 0);
-        EXPECT_EQ(audio.music().length(), 4 * kTicksPerNote);
-        EXPECT_EQ(musicNotices.done, 0);
-        sendEveryCommand(audio.music());
+        EXPECT_EQ(sound.music.position(), 0);
+        EXPECT_EQ(sound.music.length(), 4 * kTicksPerNote);
+        EXPECT_EQ(sound.musicNotices.done, 0);
+        sendEveryCommand(sound.music);
     }
     EXPECT_EQ(output.release(), "");
     // Only the rustle, 0.2 s, was heard.
@@ -212,10 +185,8 @@ TEST_F(SoundFailure, WithoutASoundFontTheMusicIsSilentAndTheRustleWorks)
 
 TEST_F(SoundFailure, TheSoundLeavesTheSignalsThatEndTheGameAlone)
 {
-    writeFile(file("rustle.wav"), noiseWave(22050, 0.1));
-    AudioSystem audio;
-    audio.rustle().open(file("rustle.wav").string());
-    ASSERT_TRUE(eventually([&] { return audio.rustle().length() > 0; }));
+    OpenPlayer rustle(&AudioSystem::rustle, written("rustle.wav", noiseWave(22050, 0.1)));
+    ASSERT_TRUE(loaded(rustle.player));
     for (const int signal : {SIGINT, SIGTERM}) {
         struct sigaction action {};
         sigaction(signal, nullptr, &action);
@@ -225,11 +196,11 @@ TEST_F(SoundFailure, TheSoundLeavesTheSignalsThatEndTheGameAlone)
 
 TEST_F(SoundFailure, DestroyedWhileStillStartingUpItStopsCleanly)
 {
-    writeFile(file("piece.mid"), heldOrganPiece(4));
+    const auto piece = written("piece.mid", heldOrganPiece(4));
     CapturedOutput output(file("output.txt"));
     for (int i = 0; i < 5; ++i) {
         AudioSystem audio;
-        audio.music().open(file("piece.mid").string());
+        audio.music().open(piece);
         audio.music().play();
     }
     EXPECT_EQ(output.release(), "");

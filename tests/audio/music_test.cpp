@@ -13,12 +13,7 @@ namespace {
 class MusicTest : public AudioTest {
 protected:
     // Organ notes held back to back, an eighth of a second each.
-    std::string heldNotes(int notes)
-    {
-        const auto path = file("held.mid");
-        writeFile(path, heldOrganPiece(notes));
-        return path.string();
-    }
+    std::string heldNotes(int notes) const { return written("held.mid", heldOrganPiece(notes)); }
 };
 
 class GamePieceTest : public AudioTest, public ::testing::WithParamInterface<const char*> {};
@@ -26,15 +21,13 @@ class GamePieceTest : public AudioTest, public ::testing::WithParamInterface<con
 TEST_P(GamePieceTest, OpensWithItsLengthAndSounds)
 {
     {
-        AudioSystem audio;
-        MediaPlayer& music = audio.music();
-        music.open(gameSound(GetParam()));
-        EXPECT_GT(music.length(), 0);
-        EXPECT_EQ(music.position(), 0);
-        music.play();
-        ASSERT_TRUE(eventually([&] { return music.position() > 0; }));
+        OpenPlayer music(&AudioSystem::music, gameSound(GetParam()));
+        EXPECT_GT(music.player.length(), 0);
+        EXPECT_EQ(music.player.position(), 0);
+        music.player.play();
+        ASSERT_TRUE(eventually([&] { return music.player.position() > 0; }));
         std::this_thread::sleep_for(1s);
-        EXPECT_LT(music.position(), music.length());
+        EXPECT_LT(music.player.position(), music.player.length());
     }
     EXPECT_TRUE(Recording(recordingFile()).audible());
 }
@@ -47,20 +40,16 @@ TEST_F(MusicTest, LoopRestartedFromDoneHasNoGapAtTheSeam)
 {
     constexpr int kNotes = 4;
     {
-        NoticeCounter notices;
-        AudioSystem audio;
-        MediaPlayer& music = audio.music();
-        notices.onDone = [&music] {
-            if (music.position() == music.length()) {
-                music.rewind();
-                music.play();
+        OpenPlayer music(&AudioSystem::music, heldNotes(kNotes));
+        music.notices.onDone = [&piece = music.player] {
+            if (piece.position() == piece.length()) {
+                piece.rewind();
+                piece.play();
             }
         };
-        music.setNotifications(notices.notifications());
-        music.open(heldNotes(kNotes));
-        music.play();
-        ASSERT_TRUE(eventually([&] { return notices.done >= 3; }));
-        music.stop();
+        music.player.play();
+        ASSERT_TRUE(eventually([&] { return music.notices.done >= 3; }));
+        music.player.stop();
     }
     const Recording recording(recordingFile());
     EXPECT_GE(recording.audibleSpan(), 3 * kNotes * kSecondsPerNote);
@@ -69,54 +58,44 @@ TEST_F(MusicTest, LoopRestartedFromDoneHasNoGapAtTheSeam)
 
 TEST_F(MusicTest, EndRaisesDoneOnceWithThePositionAtTheLength)
 {
-    NoticeCounter notices;
-    AudioSystem audio;
-    MediaPlayer& music = audio.music();
-    music.setNotifications(notices.notifications());
-    music.open(heldNotes(2));
-    EXPECT_EQ(music.length(), 2 * kTicksPerNote);
-    music.play();
-    ASSERT_TRUE(eventually([&] { return notices.done == 1; }));
-    EXPECT_EQ(music.position(), music.length());
+    OpenPlayer music(&AudioSystem::music, heldNotes(2));
+    EXPECT_EQ(music.player.length(), 2 * kTicksPerNote);
+    music.player.play();
+    ASSERT_TRUE(eventually([&] { return music.notices.done == 1; }));
+    EXPECT_EQ(music.player.position(), music.player.length());
     std::this_thread::sleep_for(300ms);
-    EXPECT_EQ(notices.done, 1);
-    EXPECT_EQ(music.position(), music.length());
+    EXPECT_EQ(music.notices.done, 1);
+    EXPECT_EQ(music.player.position(), music.player.length());
 }
 
 TEST_F(MusicTest, PlayingAnEndedPieceWithoutARewindEndsAgainAtOnce)
 {
-    NoticeCounter notices;
-    AudioSystem audio;
-    MediaPlayer& music = audio.music();
-    music.setNotifications(notices.notifications());
-    music.open(heldNotes(2));
-    music.play();
-    ASSERT_TRUE(eventually([&] { return notices.done == 1; }));
-    music.play();
-    ASSERT_TRUE(eventually([&] { return notices.done == 2; }));
-    EXPECT_EQ(music.position(), music.length());
-    music.rewind();
-    music.play();
-    EXPECT_EQ(music.position(), 0);
-    ASSERT_TRUE(eventually([&] { return notices.done == 3; }));
+    OpenPlayer music(&AudioSystem::music, heldNotes(2));
+    music.player.play();
+    ASSERT_TRUE(eventually([&] { return music.notices.done == 1; }));
+    music.player.play();
+    ASSERT_TRUE(eventually([&] { return music.notices.done == 2; }));
+    EXPECT_EQ(music.player.position(), music.player.length());
+    music.player.rewind();
+    music.player.play();
+    EXPECT_EQ(music.player.position(), 0);
+    ASSERT_TRUE(eventually([&] { return music.notices.done == 3; }));
 }
 
 TEST_F(MusicTest, PauseHoldsThePositionAndSilencesTheNotesResumeGoesOnFromThere)
 {
     {
-        AudioSystem audio;
-        MediaPlayer& music = audio.music();
-        music.open(heldNotes(40));
-        music.play();
-        ASSERT_TRUE(eventually([&] { return music.position() > 2 * kTicksPerNote; }));
-        music.pause();
-        const auto paused = music.position();
+        OpenPlayer music(&AudioSystem::music, heldNotes(40));
+        music.player.play();
+        ASSERT_TRUE(eventually([&] { return music.player.position() > 2 * kTicksPerNote; }));
+        music.player.pause();
+        const auto paused = music.player.position();
         std::this_thread::sleep_for(400ms);
-        EXPECT_EQ(music.position(), paused);
-        music.resume();
-        EXPECT_GE(music.position(), paused);
-        ASSERT_TRUE(eventually([&] { return music.position() > paused + 2 * kTicksPerNote; }));
-        music.stop();
+        EXPECT_EQ(music.player.position(), paused);
+        music.player.resume();
+        EXPECT_GE(music.player.position(), paused);
+        ASSERT_TRUE(eventually([&] { return music.player.position() > paused + 2 * kTicksPerNote; }));
+        music.player.stop();
     }
     // The organ holds its notes until released, so only a pause that silences them leaves a gap.
     EXPECT_GT(Recording(recordingFile()).longestSilenceWithin(), 0.2);
@@ -124,107 +103,87 @@ TEST_F(MusicTest, PauseHoldsThePositionAndSilencesTheNotesResumeGoesOnFromThere)
 
 TEST_F(MusicTest, PlayWhilePlayingCarriesOnEvenAfterARewind)
 {
-    AudioSystem audio;
-    MediaPlayer& music = audio.music();
-    music.open(heldNotes(40));
-    music.play();
-    ASSERT_TRUE(eventually([&] { return music.position() > 4 * kTicksPerNote; }));
-    const auto before = music.position();
-    music.rewind();
-    music.play();
-    EXPECT_GE(music.position(), before);
-    EXPECT_TRUE(eventually([&] { return music.position() > before; }));
+    OpenPlayer music(&AudioSystem::music, heldNotes(40));
+    music.player.play();
+    ASSERT_TRUE(eventually([&] { return music.player.position() > 4 * kTicksPerNote; }));
+    const auto before = music.player.position();
+    music.player.rewind();
+    music.player.play();
+    EXPECT_GE(music.player.position(), before);
+    EXPECT_TRUE(eventually([&] { return music.player.position() > before; }));
 }
 
 TEST_F(MusicTest, StopHoldsThePositionRaisesStopCompletedAndARewoundPlayStartsAtTheBeginning)
 {
-    NoticeCounter notices;
-    AudioSystem audio;
-    MediaPlayer& music = audio.music();
-    music.setNotifications(notices.notifications());
-    music.open(heldNotes(40));
-    music.play();
-    ASSERT_TRUE(eventually([&] { return music.position() > 4 * kTicksPerNote; }));
-    music.stop();
-    const auto stopped = music.position();
-    ASSERT_TRUE(eventually([&] { return notices.stops == 1; }));
+    OpenPlayer music(&AudioSystem::music, heldNotes(40));
+    music.player.play();
+    ASSERT_TRUE(eventually([&] { return music.player.position() > 4 * kTicksPerNote; }));
+    music.player.stop();
+    const auto stopped = music.player.position();
+    ASSERT_TRUE(eventually([&] { return music.notices.stops == 1; }));
     std::this_thread::sleep_for(200ms);
-    EXPECT_EQ(music.position(), stopped);
+    EXPECT_EQ(music.player.position(), stopped);
 
-    music.rewind();
-    music.play();
-    EXPECT_LT(music.position(), stopped);
-    ASSERT_TRUE(eventually([&] { return music.position() > 0; }));
-    EXPECT_LT(music.position(), stopped);
-    EXPECT_EQ(notices.done, 0);
+    music.player.rewind();
+    music.player.play();
+    EXPECT_LT(music.player.position(), stopped);
+    ASSERT_TRUE(eventually([&] { return music.player.position() > 0; }));
+    EXPECT_LT(music.player.position(), stopped);
+    EXPECT_EQ(music.notices.done, 0);
 }
 
 TEST_F(MusicTest, AStoppedPiecePlaysOnFromWhereItStopped)
 {
-    AudioSystem audio;
-    MediaPlayer& music = audio.music();
-    music.open(heldNotes(40));
-    music.play();
-    ASSERT_TRUE(eventually([&] { return music.position() > 4 * kTicksPerNote; }));
-    music.stop();
-    const auto stopped = music.position();
-    music.play();
-    ASSERT_TRUE(eventually([&] { return music.position() > stopped; }));
+    OpenPlayer music(&AudioSystem::music, heldNotes(40));
+    music.player.play();
+    ASSERT_TRUE(eventually([&] { return music.player.position() > 4 * kTicksPerNote; }));
+    music.player.stop();
+    const auto stopped = music.player.position();
+    music.player.play();
+    ASSERT_TRUE(eventually([&] { return music.player.position() > stopped; }));
 }
 
 TEST_F(MusicTest, CommandsGivenBeforeTheSoundIsReadyTakeEffectWhenItIs)
 {
-    AudioSystem audio;
-    MediaPlayer& music = audio.music();
-    music.open(heldNotes(40));
-    music.play();
-    music.pause();
+    OpenPlayer music(&AudioSystem::music, heldNotes(40));
+    music.player.play();
+    music.player.pause();
     std::this_thread::sleep_for(300ms);
-    EXPECT_EQ(music.position(), 0);
-    music.resume();
-    ASSERT_TRUE(eventually([&] { return music.position() > 0; }));
+    EXPECT_EQ(music.player.position(), 0);
+    music.player.resume();
+    ASSERT_TRUE(eventually([&] { return music.player.position() > 0; }));
 }
 
 TEST_F(MusicTest, ClosingUnloadsThePiece)
 {
-    NoticeCounter notices;
-    AudioSystem audio;
-    MediaPlayer& music = audio.music();
-    music.setNotifications(notices.notifications());
-    music.open(heldNotes(40));
-    music.play();
-    ASSERT_TRUE(eventually([&] { return music.position() > 0; }));
-    music.close();
-    EXPECT_EQ(music.position(), 0);
-    EXPECT_EQ(music.length(), 0);
-    music.rewind();
-    music.play();
+    OpenPlayer music(&AudioSystem::music, heldNotes(40));
+    music.player.play();
+    ASSERT_TRUE(eventually([&] { return music.player.position() > 0; }));
+    music.player.close();
+    EXPECT_EQ(music.player.position(), 0);
+    EXPECT_EQ(music.player.length(), 0);
+    music.player.rewind();
+    music.player.play();
     std::this_thread::sleep_for(100ms);
-    EXPECT_EQ(music.position(), 0);
-    EXPECT_EQ(notices.done, 0);
+    EXPECT_EQ(music.player.position(), 0);
+    EXPECT_EQ(music.notices.done, 0);
 }
 
 // The game's win: stop, close, open the final piece, rewind, play.
 TEST_F(MusicTest, ANewPieceOpenedAfterAnotherPlaysFromItsBeginning)
 {
-    NoticeCounter notices;
-    AudioSystem audio;
-    MediaPlayer& music = audio.music();
-    music.setNotifications(notices.notifications());
-    music.open(heldNotes(40));
-    music.play();
-    ASSERT_TRUE(eventually([&] { return music.position() > 4 * kTicksPerNote; }));
-    music.stop();
-    music.close();
-    const auto finalPiece = file("final.mid");
-    writeFile(finalPiece, heldOrganPiece(3));
-    music.open(finalPiece.string());
-    EXPECT_EQ(music.position(), 0);
-    EXPECT_EQ(music.length(), 3 * kTicksPerNote);
-    music.rewind();
-    music.play();
-    ASSERT_TRUE(eventually([&] { return notices.done == 1; }));
-    EXPECT_EQ(music.position(), 3 * kTicksPerNote);
+    OpenPlayer music(&AudioSystem::music, heldNotes(40));
+    music.player.play();
+    ASSERT_TRUE(eventually([&] { return music.player.position() > 4 * kTicksPerNote; }));
+    music.player.stop();
+    music.player.close();
+    music.player.open(written("final.mid", heldOrganPiece(3)));
+    EXPECT_EQ(music.player.position(), 0);
+    EXPECT_EQ(music.player.length(), 3 * kTicksPerNote);
+    music.player.rewind();
+    music.player.play();
+    ASSERT_TRUE(eventually([&] { return music.notices.done == 1; }));
+    EXPECT_EQ(music.player.position(), 3 * kTicksPerNote);
 }
 
 }  // namespace

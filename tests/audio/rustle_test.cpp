@@ -13,12 +13,7 @@ namespace {
 
 class RustleTest : public AudioTest {
 protected:
-    std::string noise(double seconds)
-    {
-        const auto path = file("noise.wav");
-        writeFile(path, noiseWave(22050, seconds));
-        return path.string();
-    }
+    std::string noise(double seconds) const { return written("noise.wav", noiseWave(22050, seconds)); }
 };
 
 // What the game does at each card release.
@@ -33,66 +28,52 @@ void rustle(MediaPlayer& player)
 TEST_F(RustleTest, TheGameRustleSoundsAndEndsWithThePositionAtTheLength)
 {
     {
-        NoticeCounter notices;
-        AudioSystem audio;
-        MediaPlayer& carta = audio.rustle();
-        carta.setNotifications(notices.notifications());
-        carta.open(gameSound("carta.wav"));
-        ASSERT_TRUE(eventually([&] { return carta.length() > 0; }));
-        rustle(carta);
-        ASSERT_TRUE(eventually([&] { return notices.done == 1; }));
-        EXPECT_EQ(carta.position(), carta.length());
+        OpenPlayer carta(&AudioSystem::rustle, gameSound("carta.wav"));
+        ASSERT_TRUE(loaded(carta.player));
+        rustle(carta.player);
+        ASSERT_TRUE(eventually([&] { return carta.notices.done == 1; }));
+        EXPECT_EQ(carta.player.position(), carta.player.length());
     }
     EXPECT_TRUE(Recording(recordingFile()).audible());
 }
 
 TEST_F(RustleTest, LengthCountsTheSoundsFramesAtTheMixersRate)
 {
-    AudioSystem audio;
-    MediaPlayer& carta = audio.rustle();
-    carta.open(noise(0.5));
-    ASSERT_TRUE(eventually([&] { return carta.length() > 0; }));
-    EXPECT_NEAR(carta.length(), Recording::kRate / 2, Recording::kRate / 100);
-    EXPECT_EQ(carta.position(), 0);
+    OpenPlayer carta(&AudioSystem::rustle, noise(0.5));
+    ASSERT_TRUE(loaded(carta.player));
+    EXPECT_NEAR(carta.player.length(), Recording::kRate / 2, Recording::kRate / 100);
+    EXPECT_EQ(carta.player.position(), 0);
 }
 
 TEST_F(RustleTest, ARustleStillSoundingCarriesOnWhenPlayedAgain)
 {
-    NoticeCounter notices;
-    AudioSystem audio;
-    MediaPlayer& carta = audio.rustle();
-    carta.setNotifications(notices.notifications());
-    carta.open(noise(1.0));
-    ASSERT_TRUE(eventually([&] { return carta.length() > 0; }));
-    rustle(carta);
-    ASSERT_TRUE(eventually([&] { return carta.position() > carta.length() / 4; }));
-    const auto before = carta.position();
-    rustle(carta);
-    carta.rewind();
-    carta.play();
-    EXPECT_GE(carta.position(), before);
-    ASSERT_TRUE(eventually([&] { return notices.done == 1; }));
+    OpenPlayer carta(&AudioSystem::rustle, noise(1.0));
+    ASSERT_TRUE(loaded(carta.player));
+    rustle(carta.player);
+    ASSERT_TRUE(eventually([&] { return carta.player.position() > carta.player.length() / 4; }));
+    const auto before = carta.player.position();
+    rustle(carta.player);
+    carta.player.rewind();
+    carta.player.play();
+    EXPECT_GE(carta.player.position(), before);
+    ASSERT_TRUE(eventually([&] { return carta.notices.done == 1; }));
     std::this_thread::sleep_for(200ms);
-    EXPECT_EQ(notices.done, 1);
-    EXPECT_EQ(carta.position(), carta.length());
+    EXPECT_EQ(carta.notices.done, 1);
+    EXPECT_EQ(carta.player.position(), carta.player.length());
 }
 
 TEST_F(RustleTest, AnEndedRustlePlaysAgainFromItsBeginning)
 {
     {
-        NoticeCounter notices;
-        AudioSystem audio;
-        MediaPlayer& carta = audio.rustle();
-        carta.setNotifications(notices.notifications());
-        carta.open(noise(0.2));
-        ASSERT_TRUE(eventually([&] { return carta.length() > 0; }));
-        rustle(carta);
-        ASSERT_TRUE(eventually([&] { return notices.done == 1; }));
+        OpenPlayer carta(&AudioSystem::rustle, noise(0.2));
+        ASSERT_TRUE(loaded(carta.player));
+        rustle(carta.player);
+        ASSERT_TRUE(eventually([&] { return carta.notices.done == 1; }));
         std::this_thread::sleep_for(300ms);
-        rustle(carta);
-        EXPECT_LT(carta.position(), carta.length());
-        ASSERT_TRUE(eventually([&] { return notices.done == 2; }));
-        EXPECT_EQ(carta.position(), carta.length());
+        rustle(carta.player);
+        EXPECT_LT(carta.player.position(), carta.player.length());
+        ASSERT_TRUE(eventually([&] { return carta.notices.done == 2; }));
+        EXPECT_EQ(carta.player.position(), carta.player.length());
     }
     // Two plays of 0.2 s with 0.3 s between them.
     EXPECT_GE(Recording(recordingFile()).audibleSpan(), 0.65);
@@ -100,55 +81,43 @@ TEST_F(RustleTest, AnEndedRustlePlaysAgainFromItsBeginning)
 
 TEST_F(RustleTest, PlayingAnEndedRustleWithoutARewindEndsAgainAtOnce)
 {
-    NoticeCounter notices;
-    AudioSystem audio;
-    MediaPlayer& carta = audio.rustle();
-    carta.setNotifications(notices.notifications());
-    carta.open(noise(0.2));
-    ASSERT_TRUE(eventually([&] { return carta.length() > 0; }));
-    carta.play();
-    ASSERT_TRUE(eventually([&] { return notices.done == 1; }));
-    carta.play();
-    ASSERT_TRUE(eventually([&] { return notices.done == 2; }));
-    EXPECT_EQ(carta.position(), carta.length());
+    OpenPlayer carta(&AudioSystem::rustle, noise(0.2));
+    ASSERT_TRUE(loaded(carta.player));
+    carta.player.play();
+    ASSERT_TRUE(eventually([&] { return carta.notices.done == 1; }));
+    carta.player.play();
+    ASSERT_TRUE(eventually([&] { return carta.notices.done == 2; }));
+    EXPECT_EQ(carta.player.position(), carta.player.length());
 }
 
 TEST_F(RustleTest, PauseHoldsThePositionAndResumeGoesOnFromIt)
 {
-    NoticeCounter notices;
-    AudioSystem audio;
-    MediaPlayer& carta = audio.rustle();
-    carta.setNotifications(notices.notifications());
-    carta.open(noise(1.0));
-    ASSERT_TRUE(eventually([&] { return carta.length() > 0; }));
-    carta.play();
-    ASSERT_TRUE(eventually([&] { return carta.position() > carta.length() / 4; }));
-    carta.pause();
-    const auto paused = carta.position();
+    OpenPlayer carta(&AudioSystem::rustle, noise(1.0));
+    ASSERT_TRUE(loaded(carta.player));
+    carta.player.play();
+    ASSERT_TRUE(eventually([&] { return carta.player.position() > carta.player.length() / 4; }));
+    carta.player.pause();
+    const auto paused = carta.player.position();
     std::this_thread::sleep_for(300ms);
-    EXPECT_EQ(carta.position(), paused);
-    carta.resume();
-    ASSERT_TRUE(eventually([&] { return carta.position() > paused; }));
-    ASSERT_TRUE(eventually([&] { return notices.done == 1; }));
+    EXPECT_EQ(carta.player.position(), paused);
+    carta.player.resume();
+    ASSERT_TRUE(eventually([&] { return carta.player.position() > paused; }));
+    ASSERT_TRUE(eventually([&] { return carta.notices.done == 1; }));
 }
 
 TEST_F(RustleTest, StopHoldsThePositionAndRaisesStopCompleted)
 {
-    NoticeCounter notices;
-    AudioSystem audio;
-    MediaPlayer& carta = audio.rustle();
-    carta.setNotifications(notices.notifications());
-    carta.open(noise(1.0));
-    ASSERT_TRUE(eventually([&] { return carta.length() > 0; }));
-    carta.play();
-    ASSERT_TRUE(eventually([&] { return carta.position() > carta.length() / 4; }));
-    carta.stop();
-    const auto stopped = carta.position();
-    ASSERT_TRUE(eventually([&] { return notices.stops == 1; }));
+    OpenPlayer carta(&AudioSystem::rustle, noise(1.0));
+    ASSERT_TRUE(loaded(carta.player));
+    carta.player.play();
+    ASSERT_TRUE(eventually([&] { return carta.player.position() > carta.player.length() / 4; }));
+    carta.player.stop();
+    const auto stopped = carta.player.position();
+    ASSERT_TRUE(eventually([&] { return carta.notices.stops == 1; }));
     std::this_thread::sleep_for(200ms);
-    EXPECT_EQ(carta.position(), stopped);
-    EXPECT_LT(stopped, carta.length());
-    EXPECT_EQ(notices.done, 0);
+    EXPECT_EQ(carta.player.position(), stopped);
+    EXPECT_LT(stopped, carta.player.length());
+    EXPECT_EQ(carta.notices.done, 0);
 }
 
 // The window lets go of its handlers as it closes; none may run after that.
@@ -156,19 +125,17 @@ TEST_F(RustleTest, ReplacingTheNotificationsWaitsForAHandlerStillRunning)
 {
     std::atomic<bool> handlerStarted{false};
     std::atomic<bool> handlerFinished{false};
-    AudioSystem audio;
-    MediaPlayer& carta = audio.rustle();
-    carta.setNotifications({[&] {
-                                handlerStarted = true;
-                                std::this_thread::sleep_for(300ms);
-                                handlerFinished = true;
-                            },
-                            {}});
-    carta.open(noise(0.1));
-    ASSERT_TRUE(eventually([&] { return carta.length() > 0; }));
-    carta.play();
+    OpenPlayer carta(&AudioSystem::rustle, noise(0.1));
+    ASSERT_TRUE(loaded(carta.player));
+    carta.player.setNotifications({[&] {
+                                       handlerStarted = true;
+                                       std::this_thread::sleep_for(300ms);
+                                       handlerFinished = true;
+                                   },
+                                   {}});
+    carta.player.play();
     ASSERT_TRUE(eventually([&] { return handlerStarted.load(); }));
-    carta.setNotifications({});
+    carta.player.setNotifications({});
     EXPECT_TRUE(handlerFinished);
 }
 
