@@ -60,6 +60,7 @@ int main(int argc, char** argv)
         options.soundFonts = {argv[2]};
     }
     morvane::AudioSystem audio(options);
+    audio.start();
     morvane::MediaPlayer& music = audio.music();
     music.setNotifications({[&music] {
                                 if (music.position() == music.length()) {

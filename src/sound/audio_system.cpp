@@ -21,13 +21,21 @@ AudioSystem::AudioSystem(AudioOptions options)
     : options_(std::move(options)), music_(device_, doorbell_), rustle_(device_, doorbell_)
 {
     silenceSdlAndFluidSynth();
-    thread_ = std::thread([this] { run(); });
+}
+
+void AudioSystem::start()
+{
+    if (!thread_.joinable()) {
+        thread_ = std::thread([this] { run(); });
+    }
 }
 
 AudioSystem::~AudioSystem()
 {
     doorbell_.shutDown();
-    thread_.join();
+    if (thread_.joinable()) {
+        thread_.join();
+    }
 }
 
 void AudioSystem::run()

@@ -27,14 +27,17 @@ struct AudioOptions {
     };
 };
 
-// Construction returns at once: the device opens and the soundfont loads on the system's own thread,
-// which then delivers the players' notifications and puts the device to sleep when nothing sounds.
-// Commands given before then take effect once the sound is ready. Without a device or a soundfont the
-// players stay silent and still answer every command. One audio system at a time per process.
+// Construction gives the two players at once; start() then opens the device and loads the soundfont on
+// the system's own thread, which goes on to deliver the players' notifications and puts the device to
+// sleep when nothing sounds. The game starts it once its window shows, so that loading the sound never
+// competes with the window for the processor. Commands given before the sound is ready take effect once
+// it is. Without a device or a soundfont the players stay silent and still answer every command. One
+// audio system at a time per process.
 class AudioSystem {
 public:
     explicit AudioSystem(AudioOptions options = {});
     ~AudioSystem();
+    void start();
     AudioSystem(const AudioSystem&) = delete;
     AudioSystem& operator=(const AudioSystem&) = delete;
 

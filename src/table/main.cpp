@@ -1,5 +1,6 @@
 // Morvane: a patience game with the 40-card Neapolitan deck.
 #include <QApplication>
+#include <QTimer>
 
 #include "qt_ports.h"
 #include "sound/audio_system.h"
@@ -8,7 +9,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    morvane::AudioSystem audio;  // opens the device and loads the soundfont in the background
+    morvane::AudioSystem audio;
     morvane::QtClock clock;
     morvane::QtEventPump events;
     morvane::QtRandom random;
@@ -16,5 +17,7 @@ int main(int argc, char* argv[])
     morvane::TableWindow window({clock, events, random, beeper, audio.music(), audio.rustle(),
                                  QCoreApplication::applicationDirPath().toStdString()});
     window.show();
+    // The sound loads in the background once the window has shown.
+    QTimer::singleShot(0, &window, [&audio] { audio.start(); });
     return QApplication::exec();
 }

@@ -77,11 +77,13 @@ ListenedAudio::ListenedAudio(const AudioOptions& options)
 {
     music.setNotifications(musicNotices.notifications());
     rustle.setNotifications(rustleNotices.notifications());
+    audio.start();
 }
 
 OpenPlayer::OpenPlayer(MediaPlayer& (AudioSystem::*which)(), const std::string& path) : player((audio.*which)())
 {
     player.setNotifications(notices.notifications());
+    audio.start();
     player.open(path);
 }
 

@@ -200,6 +200,7 @@ TEST_F(SoundFailure, DestroyedWhileStillStartingUpItStopsCleanly)
     CapturedOutput output(file("output.txt"));
     for (int i = 0; i < 5; ++i) {
         AudioSystem audio;
+        audio.start();
         audio.music().open(piece);
         audio.music().play();
     }
