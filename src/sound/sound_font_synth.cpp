@@ -11,11 +11,11 @@ namespace {
 
 // The game's pieces need few voices at once; fewer voices and no chorus keep the music's share of
 // the processor small on any machine. The gain sets the music at a moderate level under the rustle
-// (peaks near -10 dBFS, the rustle's near -6).
+// (peaks near -9 dBFS, the rustle's near -6).
 void chooseSettings(fluid_settings_t* settings, int sampleRate)
 {
     fluid_settings_setnum(settings, "synth.sample-rate", sampleRate);
-    fluid_settings_setnum(settings, "synth.gain", 0.8);
+    fluid_settings_setnum(settings, "synth.gain", 1.0);
     fluid_settings_setint(settings, "synth.polyphony", 48);
     fluid_settings_setint(settings, "synth.chorus.active", 0);
     fluid_settings_setint(settings, "synth.cpu-cores", 1);
