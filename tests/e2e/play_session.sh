@@ -25,10 +25,26 @@ for _ in $(seq 50); do [ -s "$out/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$out/display")"
 export SDL_AUDIODRIVER=dummy
 
-"$game" &
-game_pid=$!
+start_game() {
+  "$game" &
+  game_pid=$!
+  window=$(timeout 10 xdotool search --sync --name '^Vandrel - Morvane$' | head -n1) || fail "the window did not map"
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
+}
+# Game > Quit from the keyboard; the game must end with status 0 within the given seconds.
+quit_within() {
+  xdotool key alt+g
+  sleep 0.3
+  xdotool key Down Return
+  for _ in $(seq $(($1 * 10))); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$game_pid" 2>/dev/null && fail "Quit $2 did not end the game"
+  local status=0
+  wait "$game_pid" || status=$?
+  game_pid=
+  [ "$status" -eq 0 ] || fail "the game quit $2 ended with status $status"
+}
 
-window=$(timeout 10 xdotool search --sync --name '^Vandrel - Morvane$' | head -n1) || fail "the window did not map"
+start_game
 eval "$(xdotool getwindowgeometry --shell "$window")"
 # The table fills the window below the menu bar.
 table_x=$X
@@ -51,7 +67,6 @@ drag() {
 }
 expect_pixel() { [ "$(pixel "$1" "$2" "$3")" = "$4" ] || fail "$5 (pixel $2,$3 of $1 is $(pixel "$1" "$2" "$3"), not $4)"; }
 
-xdotool windowfocus --sync "$window" 2>/dev/null || true
 sleep 1
 shot title
 [ "$(pixel title 200 400)" != "0,64,0" ] || fail "the table was drawn during the title pause"
@@ -114,28 +129,10 @@ click 530 60
 shot recycled
 [ "$(pixel recycled 531 40)" != "255,255,255" ] || fail "a release on the empty stock did not bring the stock back"
 
-xdotool key alt+g
-sleep 0.3
-xdotool key Down Return
-for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$game_pid" 2>/dev/null && fail "Quit did not end the game"
-status=0
-wait "$game_pid" || status=$?
-game_pid=
-[ "$status" -eq 0 ] || fail "the game ended with status $status"
+quit_within 5 "after a game"
+
 # Quitting during the title pause ends the game at once.
-"$game" &
-game_pid=$!
-window=$(timeout 10 xdotool search --sync --name '^Vandrel - Morvane$' | head -n1) || fail "the window did not map again"
-xdotool windowfocus --sync "$window" 2>/dev/null || true
+start_game
 sleep 0.5
-xdotool key alt+g
-sleep 0.3
-xdotool key Down Return
-for _ in $(seq 10); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$game_pid" 2>/dev/null && fail "Quit during the title pause did not end the game at once"
-status=0
-wait "$game_pid" || status=$?
-game_pid=
-[ "$status" -eq 0 ] || fail "the game quit during its title pause ended with status $status"
+quit_within 2 "during the title pause"
 echo "e2e session passed"
