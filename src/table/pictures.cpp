@@ -14,26 +14,29 @@ namespace {
 
 QString picturePath(const QString& name) { return QStringLiteral(":/assets/pictures/%1.svg").arg(name); }
 
-// The embedded serif, registered once before the first picture or label is drawn.
-QString tableFontFamily()
+// The embedded fonts, registered once before the first picture, label or menu is drawn.
+void registerFonts()
 {
-    static const QString family = [] {
-        QString name = QStringLiteral("serif");
-        for (const char* style : {"Regular", "Bold", "BoldItalic"}) {
-            const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSerif-%1.ttf").arg(style));
-            const QStringList families = QFontDatabase::applicationFontFamilies(id);
-            if (!families.isEmpty()) {
-                name = families.first();
-            }
+    static const bool registered = [] {
+        for (const char* face : {"Serif-Regular", "Serif-Bold", "Serif-BoldItalic", "Sans-Regular"}) {
+            QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/Liberation%1.ttf").arg(face));
         }
-        return name;
+        return true;
     }();
-    return family;
+    static_cast<void>(registered);
+}
+
+QFont embeddedFont(const char* family, int pixelSize)
+{
+    registerFonts();
+    QFont font(QString::fromLatin1(family));
+    font.setPixelSize(pixelSize);
+    return font;
 }
 
 QPixmap renderSvg(const QString& name, QSize size, qreal devicePixelRatio)
 {
-    tableFontFamily();
+    registerFonts();
     QPixmap pixmap(size * devicePixelRatio);
     pixmap.setDevicePixelRatio(devicePixelRatio);
     pixmap.fill(Qt::transparent);
@@ -88,12 +91,13 @@ QCursor Pictures::smileyPointer()
 
 QFont Pictures::tableFont(int pixelSize)
 {
-    QFont font(tableFontFamily());
-    font.setPixelSize(pixelSize);
+    QFont font = embeddedFont("Liberation Serif", pixelSize);
     font.setBold(true);
     font.setItalic(true);
     return font;
 }
+
+QFont Pictures::windowFont(int pixelSize) { return embeddedFont("Liberation Sans", pixelSize); }
 
 QString Pictures::text(const QString& name)
 {

@@ -22,6 +22,8 @@ public:
 
     // The table's serif, embedded with the game: bold italic at a size in pixels.
     static QFont tableFont(int pixelSize);
+    // The plain sans of the menus and panels.
+    static QFont windowFont(int pixelSize);
     // The rules and about texts, with their CR LF line ends turned into plain new lines.
     static QString text(const QString& name);
 

@@ -19,6 +19,7 @@ namespace morvane {
 namespace {
 
 constexpr int kTimer1Interval = 300;
+constexpr int kWindowFontPixels = 12;
 
 }  // namespace
 
@@ -27,6 +28,7 @@ TableWindow::TableWindow(WindowPorts ports)
                            ports.programFolder}}
 {
     setWindowTitle(QStringLiteral("Vandrel - Morvane"));
+    setFont(Pictures::windowFont(kWindowFontPixels));
     setWindowIcon(Pictures::windowIcon());
     view_ = new TableView(game_.table, router_, [this] { followTable(); }, this);
     setCentralWidget(view_);

@@ -101,26 +101,26 @@ sleep 0.3
 xdotool key Return
 sleep 0.5
 shot rules
-expect_pixel rules 120 100 "255,255,192" "the English rules did not open"
+expect_pixel rules 234 100 "255,255,192" "the English rules did not open"
 click 450 330
 shot rules-closed
-[ "$(pixel rules-closed 120 100)" != "255,255,192" ] || fail "a press on the table did not close the rules"
+[ "$(pixel rules-closed 234 100)" != "255,255,192" ] || fail "a press on the table did not close the rules"
 
 xdotool key alt+h
 sleep 0.3
 xdotool key Down Return
 sleep 0.5
 shot regole
-expect_pixel regole 120 100 "255,255,192" "the Italian rules did not open"
+expect_pixel regole 234 100 "255,255,192" "the Italian rules did not open"
 xdotool key alt+i
 sleep 0.5
 shot about
-expect_pixel about 200 40 "255,255,192" "the about text did not open"
-[ "$(pixel about 60 100)" != "255,255,192" ] || fail "the about text did not close the rules"
+expect_pixel about 130 66 "255,255,192" "the about text did not open"
+[ "$(pixel about 234 100)" != "255,255,192" ] || fail "the about text did not close the rules"
 xdotool key alt+i
 sleep 0.5
 shot about-closed
-[ "$(pixel about-closed 200 40)" != "255,255,192" ] || fail "a second Info did not close the about text"
+[ "$(pixel about-closed 130 66)" != "255,255,192" ] || fail "a second Info did not close the about text"
 
 for _ in $(seq 9); do click 530 60; done
 shot empty-stock
