@@ -20,8 +20,8 @@ using Clock = std::chrono::steady_clock;
 bool hasName(Display* display, Window window, const char* name)
 {
     char* windowName = nullptr;
-    const bool matches = XFetchName(display, window, &windowName) != 0 && windowName != nullptr &&
-                         std::strcmp(windowName, name) == 0;
+    const bool matches =
+        XFetchName(display, window, &windowName) != 0 && windowName != nullptr && std::strcmp(windowName, name) == 0;
     if (windowName != nullptr) {
         XFree(windowName);
     }

@@ -35,16 +35,10 @@ constexpr CardIndex cardOf(Suit suit, std::int16_t value)
 }
 
 // After the king of a suit comes its ace.
-constexpr CardIndex successorOf(CardIndex n)
-{
-    return static_cast<CardIndex>(valueKey(n) == 0 ? n - 9 : n + 1);
-}
+constexpr CardIndex successorOf(CardIndex n) { return static_cast<CardIndex>(valueKey(n) == 0 ? n - 9 : n + 1); }
 
 // Before the ace of a suit comes its king.
-constexpr CardIndex predecessorOf(CardIndex n)
-{
-    return static_cast<CardIndex>(valueKey(n) == 1 ? n + 9 : n - 1);
-}
+constexpr CardIndex predecessorOf(CardIndex n) { return static_cast<CardIndex>(valueKey(n) == 1 ? n + 9 : n - 1); }
 
 // The four cards, one per suit, whose value follows the value of n (the four aces after a king),
 // in suit order: Denari, Coppe, Bastoni, Spade.

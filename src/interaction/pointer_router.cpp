@@ -25,6 +25,11 @@ Box imageBox(const Image& image) { return {image.Left, image.Top, geometry::kBac
 
 Box cardBox(const CardPicture& card) { return {card.Left, card.Top, geometry::kCardWidth, geometry::kCardHeight}; }
 
+Box winPromptBox(const Label& label)
+{
+    return {label.Left, label.Top, geometry::kLabel5Width, geometry::kLabel5Height};
+}
+
 bool isOn(const Table& table, const Target& target, float x, float y)
 {
     switch (target.control) {
@@ -33,8 +38,7 @@ bool isOn(const Table& table, const Target& target, float x, float y)
     case Control::Reserve:
         return table.Mazzo2.Visible && imageBox(table.Mazzo2).contains(x, y);
     case Control::WinPrompt:
-        return table.Label5.Visible &&
-               Box{table.Label5.Left, table.Label5.Top, geometry::kLabel5Width, geometry::kLabel5Height}.contains(x, y);
+        return table.Label5.Visible && winPromptBox(table.Label5).contains(x, y);
     default:
         return false;
     }

@@ -47,10 +47,7 @@ void openFoundation(Table& table, CardIndex card)
 }
 
 // Complete: the top card has the value just before the base value in the circle.
-bool isComplete(const Table& table, std::int16_t top)
-{
-    return top != 0 && valueKey(top) == table.BaseValue - 1;
-}
+bool isComplete(const Table& table, std::int16_t top) { return top != 0 && valueKey(top) == table.BaseValue - 1; }
 
 }  // namespace
 

@@ -100,16 +100,16 @@ int dataBytesOf(int status)
 bool metaSizeIsValid(int type, std::uint32_t size)
 {
     switch (type) {
-        case 0x51:
-            return size == 3;  // tempo
-        case 0x54:
-            return size == 5;  // SMPTE offset
-        case 0x58:
-            return size == 4;  // time signature
-        case 0x59:
-            return size == 2;  // key signature
-        default:
-            return true;
+    case 0x51:
+        return size == 3;  // tempo
+    case 0x54:
+        return size == 5;  // SMPTE offset
+    case 0x58:
+        return size == 4;  // time signature
+    case 0x59:
+        return size == 2;  // key signature
+    default:
+        return true;
     }
 }
 

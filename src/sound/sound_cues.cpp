@@ -14,7 +14,10 @@ std::string soundFile(const Game& game, const std::filesystem::path& relative)
     return (std::filesystem::path(game.ports.programFolder) / relative).string();
 }
 
-std::string backgroundMusic(const Game& game) { return soundFile(game, std::filesystem::path("Music") / "10vazid.mid"); }
+std::string backgroundMusic(const Game& game)
+{
+    return soundFile(game, std::filesystem::path("Music") / "10vazid.mid");
+}
 std::string finalMusic(const Game& game) { return soundFile(game, std::filesystem::path("Music") / "finale.mid"); }
 std::string rustleSound(const Game& game) { return soundFile(game, "carta.wav"); }
 

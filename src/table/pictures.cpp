@@ -46,7 +46,6 @@ QPixmap renderSvg(const QString& name, QSize size, qreal devicePixelRatio)
     return pixmap;
 }
 
-
 }  // namespace
 
 QPixmap Pictures::rendered(const QString& name, QSize size, qreal devicePixelRatio)
@@ -84,10 +83,7 @@ QIcon Pictures::windowIcon()
     return icon;
 }
 
-QCursor Pictures::smileyPointer()
-{
-    return QCursor(renderSvg(QStringLiteral("smiley"), QSize(32, 32), 1.0), 16, 16);
-}
+QCursor Pictures::smileyPointer() { return QCursor(renderSvg(QStringLiteral("smiley"), QSize(32, 32), 1.0), 16, 16); }
 
 QFont Pictures::tableFont(int pixelSize)
 {

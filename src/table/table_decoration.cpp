@@ -16,10 +16,7 @@ void line(QPainter& painter, QPoint from, QPoint to, const QColor& colour)
     painter.drawLine(from, to);
 }
 
-void filledBox(QPainter& painter, QPoint from, QPoint to)
-{
-    painter.fillRect(QRect(from, to), kDarkGreen);
-}
+void filledBox(QPainter& painter, QPoint from, QPoint to) { painter.fillRect(QRect(from, to), kDarkGreen); }
 
 }  // namespace
 

@@ -82,7 +82,8 @@ void TableView::paintEvent(QPaintEvent* /*event*/)
 const QPixmap& TableView::backdrop()
 {
     const qreal ratio = devicePixelRatioF();
-    if (backdrop_.isNull() || backdrop_.devicePixelRatio() != ratio || backdropHasDecoration_ != table_.decorationDrawn) {
+    if (backdrop_.isNull() || backdrop_.devicePixelRatio() != ratio ||
+        backdropHasDecoration_ != table_.decorationDrawn) {
         backdrop_ = QPixmap(size() * ratio);
         backdrop_.setDevicePixelRatio(ratio);
         backdrop_.fill(kTableGreen);
@@ -131,10 +132,10 @@ void TableView::paintPiles(QPainter& painter)
 
 void TableView::paintLabels(QPainter& painter)
 {
-    paintLabel(painter, table_.Label1, labelBox(table_.Label1, geometry::kLabel1Width, geometry::kLabel1Height), kLabelGround,
-               pixelsForPoints(48), Qt::AlignHCenter | Qt::AlignTop);
-    paintLabel(painter, table_.Label6, labelBox(table_.Label6, geometry::kLabel6Width, geometry::kLabel6Height), kLabelGround,
-               pixelsForPoints(13.8), Qt::AlignHCenter | Qt::AlignTop);
+    paintLabel(painter, table_.Label1, labelBox(table_.Label1, geometry::kLabel1Width, geometry::kLabel1Height),
+               kLabelGround, pixelsForPoints(48), Qt::AlignHCenter | Qt::AlignTop);
+    paintLabel(painter, table_.Label6, labelBox(table_.Label6, geometry::kLabel6Width, geometry::kLabel6Height),
+               kLabelGround, pixelsForPoints(13.8), Qt::AlignHCenter | Qt::AlignTop);
     paintLabel(painter, table_.Label5, labelBox(table_.Label5, geometry::kLabel5Width, geometry::kLabel5Height),
                kTableGreen, pixelsForPoints(19.8), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap);
 }

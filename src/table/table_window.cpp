@@ -30,7 +30,8 @@ TableWindow::TableWindow(WindowPorts ports)
     setWindowTitle(QStringLiteral("Vandrel - Morvane"));
     setFont(Pictures::windowFont(kWindowFontPixels));
     setWindowIcon(Pictures::windowIcon());
-    view_ = new TableView(game_.table, router_, [this] { followTable(); }, this);
+    view_ = new TableView(
+        game_.table, router_, [this] { followTable(); }, this);
     setCentralWidget(view_);
     buildMenus();
     panels_ = new TextPanels(*view_, [this] { run([this] { Text_Click(game_.table); }); });
@@ -44,10 +45,7 @@ TableWindow::TableWindow(WindowPorts ports)
     followTable();
 }
 
-TableWindow::~TableWindow()
-{
-    game_.ports.MMC1.setNotifications({});
-}
+TableWindow::~TableWindow() { game_.ports.MMC1.setNotifications({}); }
 
 template <typename Handler>
 void TableWindow::run(Handler handler)
@@ -84,10 +82,13 @@ void TableWindow::wirePlayerNotifications()
 {
     // The players report from their own thread; the game hears them between the window's events.
     game_.ports.MMC1.setNotifications(
-        {[this] { QMetaObject::invokeMethod(this, [this] { run([this] { MMC1_Done(game_); }); }, Qt::QueuedConnection); },
+        {[this] {
+             QMetaObject::invokeMethod(
+                 this, [this] { run([this] { MMC1_Done(game_); }); }, Qt::QueuedConnection);
+         },
          [this] {
-             QMetaObject::invokeMethod(this, [this] { run([this] { MMC1_StopCompleted(game_); }); },
-                                       Qt::QueuedConnection);
+             QMetaObject::invokeMethod(
+                 this, [this] { run([this] { MMC1_StopCompleted(game_); }); }, Qt::QueuedConnection);
          }});
 }
 

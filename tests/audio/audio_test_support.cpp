@@ -72,8 +72,7 @@ PlayerNotifications NoticeCounter::notifications()
     };
 }
 
-ListenedAudio::ListenedAudio(const AudioOptions& options)
-    : audio(options), music(audio.music()), rustle(audio.rustle())
+ListenedAudio::ListenedAudio(const AudioOptions& options) : audio(options), music(audio.music()), rustle(audio.rustle())
 {
     music.setNotifications(musicNotices.notifications());
     rustle.setNotifications(rustleNotices.notifications());

@@ -70,7 +70,10 @@ public:
 class RecordingPlayer : public MediaPlayer {
 public:
     RecordingPlayer() = default;
-    RecordingPlayer(std::string name, std::vector<std::string>& sharedLog) : name_(std::move(name)), sharedLog_(&sharedLog) {}
+    RecordingPlayer(std::string name, std::vector<std::string>& sharedLog)
+        : name_(std::move(name)), sharedLog_(&sharedLog)
+    {
+    }
 
     void open(const std::string& path) override { record("open " + path); }
     void close() override { record("close"); }

@@ -352,8 +352,8 @@ private:
             if (c == inHand_ || !table_.card(c).Enabled || !reachablePointOf(table_, c)) {
                 continue;
             }
-            const bool foundationTop = std::ranges::any_of(
-                std::vector<int>{1, 2, 3, 4}, [&](int k) { return table_.placeCard(k) == c; });
+            const bool foundationTop =
+                std::ranges::any_of(std::vector<int>{1, 2, 3, 4}, [&](int k) { return table_.placeCard(k) == c; });
             if (!foundationTop && !lastOfColumn_.contains(c) && c != wasteTop_) {
                 const std::optional<Point> p = reachablePointOf(table_, c);
                 fail("card ", c, " at (", table_.card(c).Left, ", ", table_.card(c).Top, ") can be taken at (", p->x,

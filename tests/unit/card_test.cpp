@@ -30,17 +30,13 @@ TEST_P(CardIdentity, SuitValueGroupAndComparisonKey)
 }
 
 // The edges of each suit, and the edge between the short and the long suits at 20 | 21.
-INSTANTIATE_TEST_SUITE_P(SuitEdges, CardIdentity,
-                         ::testing::Values(CardFacts{1, Suit::Denari, 1, Group::Short, 1},
-                                           CardFacts{10, Suit::Denari, 10, Group::Short, 0},
-                                           CardFacts{11, Suit::Coppe, 1, Group::Short, 1},
-                                           CardFacts{18, Suit::Coppe, 8, Group::Short, 8},
-                                           CardFacts{20, Suit::Coppe, 10, Group::Short, 0},
-                                           CardFacts{21, Suit::Bastoni, 1, Group::Long, 1},
-                                           CardFacts{30, Suit::Bastoni, 10, Group::Long, 0},
-                                           CardFacts{31, Suit::Spade, 1, Group::Long, 1},
-                                           CardFacts{39, Suit::Spade, 9, Group::Long, 9},
-                                           CardFacts{40, Suit::Spade, 10, Group::Long, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    SuitEdges, CardIdentity,
+    ::testing::Values(CardFacts{1, Suit::Denari, 1, Group::Short, 1}, CardFacts{10, Suit::Denari, 10, Group::Short, 0},
+                      CardFacts{11, Suit::Coppe, 1, Group::Short, 1}, CardFacts{18, Suit::Coppe, 8, Group::Short, 8},
+                      CardFacts{20, Suit::Coppe, 10, Group::Short, 0}, CardFacts{21, Suit::Bastoni, 1, Group::Long, 1},
+                      CardFacts{30, Suit::Bastoni, 10, Group::Long, 0}, CardFacts{31, Suit::Spade, 1, Group::Long, 1},
+                      CardFacts{39, Suit::Spade, 9, Group::Long, 9}, CardFacts{40, Suit::Spade, 10, Group::Long, 0}));
 
 TEST(CardIndex, IsTheSuitAndValueItWasMadeOf)
 {

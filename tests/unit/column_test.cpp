@@ -68,7 +68,7 @@ TEST_F(ColumnTest, NothingLinesUpUnderTheBaseValueAndTheLabelBlinks)
     EXPECT_TRUE(table().Timer1.Enabled);
 
     table().Timer1.Enabled = false;
-    carry(game(), 2, 95.0F, 15.0F);  // frees column 3
+    carry(game(), 2, 95.0F, 15.0F);     // frees column 3
     carry(game(), 30, 200.0F, 140.0F);  // the ace refuses it, free place 7 takes it
     expectAt(30, 230.0F, 120.0F);
     EXPECT_TRUE(table().Timer1.Enabled);
@@ -95,7 +95,7 @@ TEST_F(ColumnTest, ACoveredCardIsNoCandidate)
 
 TEST_F(ColumnTest, OfTwoCandidatesTheEarlierCornerWinsThenTheLowerIndex)
 {
-    deal({6, 27, 37, 38, 3});  // the 7 of Bastoni in column 2, the 7 of Spade in column 3
+    deal({6, 27, 37, 38, 3});          // the 7 of Bastoni in column 2, the 7 of Spade in column 3
     carry(game(), 6, 200.0F, 130.0F);  // top-left corner on the 7 of Bastoni, top-right on the 7 of Spade
     expectAt(6, 160.0F, 150.0F);
 
@@ -114,7 +114,7 @@ TEST_F(ColumnTest, OfTwoCandidatesTheEarlierCornerWinsThenTheLowerIndex)
 
 TEST_F(ColumnTest, ABaseValueCardLinesUpUnderACardOneHigherAndGoesOnAFreePlace)
 {
-    deal({14, 37, 23, 38, 13});  // base value 3
+    deal({14, 37, 23, 38, 13});        // base value 3
     carry(game(), 23, 95.0F, 130.0F);  // the 3 of Bastoni under the 4 of Coppe
     expectAt(23, 90.0F, 150.0F);
     EXPECT_FALSE(table().card(14).Enabled);

@@ -91,7 +91,7 @@ TEST_F(FoundationTest, ABaseValueCardOpensTheFirstEmptyFoundationItsCornersTouch
 
 TEST_F(FoundationTest, StackingFromAColumnUncoversTheCardAboveButNoFoundationCard)
 {
-    deal({27, 36, 33, 38, 4});  // base value 4
+    deal({27, 36, 33, 38, 4});                  // base value 4
     stackFoundation(table(), 1, {4, 5, 6, 7});  // the 6 of Denari lies covered at x 90, on the top row
     stackFoundation(table(), 2, {24});
     lineUpColumn(table(), 1, {27, 16, 25});
@@ -221,10 +221,10 @@ TEST_F(FoundationTest, WithBaseValueTenAFoundationIsCompleteUnderItsNine)
 TEST_F(FoundationTest, PuttingAFoundationCardBackOnItsPredecessorUncoversNothingBelow)
 {
     deal({23, 12, 2, 39, 1});
-    carry(game(), 2, 95.0F, 15.0F);     // the 2 of Denari onto the ace of the base card
-    carry(game(), 12, 95.0F, 155.0F);   // the 2 of Coppe under the 3 of Bastoni in column 1
+    carry(game(), 2, 95.0F, 15.0F);    // the 2 of Denari onto the ace of the base card
+    carry(game(), 12, 95.0F, 155.0F);  // the 2 of Coppe under the 3 of Bastoni in column 1
     ASSERT_FALSE(table().card(23).Enabled);
-    carry(game(), 2, 95.0F, 15.0F);     // the 2 of Denari back onto the ace
+    carry(game(), 2, 95.0F, 15.0F);  // the 2 of Denari back onto the ace
     expectAt(2, 90.0F, 10.0F);
     EXPECT_EQ(table().PlaceCard[1], 2);
     EXPECT_FALSE(table().card(23).Enabled) << "the 3 of Bastoni, covered in column 1, can be taken";

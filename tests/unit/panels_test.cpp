@@ -38,11 +38,18 @@ Shown shownPanel(const Table& table)
 void open(Table& table, Shown panel)
 {
     switch (panel) {
-    case Shown::English: Help_english_Click(table); break;
-    case Shown::Italian: Help_italiano_Click(table); break;
-    case Shown::About: about_Click(table); break;
+    case Shown::English:
+        Help_english_Click(table);
+        break;
+    case Shown::Italian:
+        Help_italiano_Click(table);
+        break;
+    case Shown::About:
+        about_Click(table);
+        break;
     case Shown::None:
-    case Shown::Several: break;
+    case Shown::Several:
+        break;
     }
 }
 
@@ -85,29 +92,36 @@ TEST_P(PanelChoice, LeavesOnePanelOrNone)
 }
 
 // Opening a menu with a submenu, or clicking into a panel, closes whatever is open.
-INSTANTIATE_TEST_SUITE_P(
-    Closers, PanelChoice,
-    ::testing::Values(Transition{Shown::English, kGameMenu, Shown::None}, Transition{Shown::Italian, kGameMenu, Shown::None},
-                      Transition{Shown::About, kGameMenu, Shown::None}, Transition{Shown::English, kOptionsMenu, Shown::None},
-                      Transition{Shown::About, kOptionsMenu, Shown::None}, Transition{Shown::Italian, kHelpMenu, Shown::None},
-                      Transition{Shown::About, kHelpMenu, Shown::None}, Transition{Shown::None, kHelpMenu, Shown::None},
-                      Transition{Shown::English, kClickInPanel, Shown::None},
-                      Transition{Shown::Italian, kClickInPanel, Shown::None},
-                      Transition{Shown::About, kClickInPanel, Shown::None}));
+INSTANTIATE_TEST_SUITE_P(Closers, PanelChoice,
+                         ::testing::Values(Transition{Shown::English, kGameMenu, Shown::None},
+                                           Transition{Shown::Italian, kGameMenu, Shown::None},
+                                           Transition{Shown::About, kGameMenu, Shown::None},
+                                           Transition{Shown::English, kOptionsMenu, Shown::None},
+                                           Transition{Shown::About, kOptionsMenu, Shown::None},
+                                           Transition{Shown::Italian, kHelpMenu, Shown::None},
+                                           Transition{Shown::About, kHelpMenu, Shown::None},
+                                           Transition{Shown::None, kHelpMenu, Shown::None},
+                                           Transition{Shown::English, kClickInPanel, Shown::None},
+                                           Transition{Shown::Italian, kClickInPanel, Shown::None},
+                                           Transition{Shown::About, kClickInPanel, Shown::None}));
 
 // "English" and "Italiano" always end with their panel shown, also when it was shown already.
-INSTANTIATE_TEST_SUITE_P(
-    Rules, PanelChoice,
-    ::testing::Values(Transition{Shown::None, kEnglish, Shown::English}, Transition{Shown::English, kEnglish, Shown::English},
-                      Transition{Shown::Italian, kEnglish, Shown::English}, Transition{Shown::About, kEnglish, Shown::English},
-                      Transition{Shown::None, kItalian, Shown::Italian}, Transition{Shown::Italian, kItalian, Shown::Italian},
-                      Transition{Shown::English, kItalian, Shown::Italian}, Transition{Shown::About, kItalian, Shown::Italian}));
+INSTANTIATE_TEST_SUITE_P(Rules, PanelChoice,
+                         ::testing::Values(Transition{Shown::None, kEnglish, Shown::English},
+                                           Transition{Shown::English, kEnglish, Shown::English},
+                                           Transition{Shown::Italian, kEnglish, Shown::English},
+                                           Transition{Shown::About, kEnglish, Shown::English},
+                                           Transition{Shown::None, kItalian, Shown::Italian},
+                                           Transition{Shown::Italian, kItalian, Shown::Italian},
+                                           Transition{Shown::English, kItalian, Shown::Italian},
+                                           Transition{Shown::About, kItalian, Shown::Italian}));
 
 // "&Info" toggles the about text and closes the rules.
-INSTANTIATE_TEST_SUITE_P(
-    Info, PanelChoice,
-    ::testing::Values(Transition{Shown::None, kInfo, Shown::About}, Transition{Shown::About, kInfo, Shown::None},
-                      Transition{Shown::English, kInfo, Shown::About}, Transition{Shown::Italian, kInfo, Shown::About}));
+INSTANTIATE_TEST_SUITE_P(Info, PanelChoice,
+                         ::testing::Values(Transition{Shown::None, kInfo, Shown::About},
+                                           Transition{Shown::About, kInfo, Shown::None},
+                                           Transition{Shown::English, kInfo, Shown::About},
+                                           Transition{Shown::Italian, kInfo, Shown::About}));
 
 TEST(Panels, AreAllHiddenAtLoad)
 {

@@ -35,12 +35,12 @@ protected:
     PointerRouter router{machine->game};
 };
 
-constexpr Point kOnSixOfDenari{122.0F, 170.0F};  // column 1
+constexpr Point kOnSixOfDenari{122.0F, 170.0F};   // column 1
 constexpr Point kOnFourOfDenari{262.0F, 170.0F};  // column 3
 
 TEST_F(RouterTest, TheTopmostCardDecidesAndADisabledOneMeansTheTable)
 {
-    testing::carry(game(), 6, 165.0F, 160.0F);  // the 6 of Denari under the 7 of Spade
+    testing::carry(game(), 6, 165.0F, 160.0F);               // the 6 of Denari under the 7 of Spade
     EXPECT_EQ(targetAt(table(), 170.0F, 130.0F), Target{});  // the covered 7 shows here
     EXPECT_EQ(targetAt(table(), 170.0F, 200.0F), (Target{Control::Card, 6}));
     EXPECT_EQ(targetAt(table(), 170.0F, 251.0F), (Target{Control::Card, 6}));
@@ -185,7 +185,7 @@ TEST_F(RouterTest, EveryClickOfADoubleClickTurnsTheStock)
 
 TEST_F(RouterTest, EveryClickOfADoubleClickTurnsTheReserve)
 {
-    testing::dragTo(router, table(), 4, 95.0F, 15.0F);  // frees column 3
+    testing::dragTo(router, table(), 4, 95.0F, 15.0F);    // frees column 3
     testing::dragTo(router, table(), 6, 165.0F, 160.0F);  // frees column 1
     clickAt(router, kReservePoint);
     router.doubleClick(kLeftButton, kReservePoint.x, kReservePoint.y);

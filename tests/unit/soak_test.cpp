@@ -312,7 +312,8 @@ private:
         const double r = std::uniform_real_distribution<double>(0.0, 1.0)(rng_);
         if (r < 0.6) {
             const int k = std::uniform_int_distribution<int>(1, 4)(rng_);
-            const Point places[] = {{geometry::placeLeft(k), 10.0F}, {geometry::placeLeft(k), 120.0F},
+            const Point places[] = {{geometry::placeLeft(k), 10.0F},
+                                    {geometry::placeLeft(k), 120.0F},
                                     {geometry::placeLeft(k), lastRowTop(k) + 30.0F}};
             const Point p = places[std::uniform_int_distribution<int>(0, 2)(rng_)];
             return {p.x + jitter(15), p.y + jitter(15)};
@@ -447,9 +448,8 @@ TEST(Soak, TheTableStaysWholeThroughRandomPlay)
         }
     }
     std::cout << "soak: " << total.events << " events over " << total.deals << " deals; " << total.foundationMoves
-              << " moves to foundations and " << total.columnMoves << " to columns succeeded, "
-              << total.refusedDrops << " drops refused, " << total.stockClicks << " stock clicks; "
-              << total.faults << " faults\n";
+              << " moves to foundations and " << total.columnMoves << " to columns succeeded, " << total.refusedDrops
+              << " drops refused, " << total.stockClicks << " stock clicks; " << total.faults << " faults\n";
     for (const std::string& f : total.firstFaults) {
         ADD_FAILURE() << f;
     }

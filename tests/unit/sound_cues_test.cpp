@@ -183,7 +183,9 @@ TEST_P(MusicOption, ANewDealDuringTheFinalMusicClosesItWithoutStopping)
 }
 
 INSTANTIATE_TEST_SUITE_P(MusicCheckedOrNot, MusicOption, ::testing::Bool(),
-                         [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "MusicOn" : "MusicOff"; });
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return info.param ? "MusicOn" : "MusicOff";
+                         });
 
 struct RustleCase {
     const char* name;

@@ -122,7 +122,10 @@ struct MidiFile {
     std::vector<std::uint32_t> trackEnds;
     std::vector<std::string> faults;  // notes struck twice, released unstruck or left sounding
 
-    std::uint32_t endTick() const { return trackEnds.empty() ? 0 : *std::max_element(trackEnds.begin(), trackEnds.end()); }
+    std::uint32_t endTick() const
+    {
+        return trackEnds.empty() ? 0 : *std::max_element(trackEnds.begin(), trackEnds.end());
+    }
 
     double secondsAt(std::uint32_t tick) const
     {
@@ -289,10 +292,7 @@ struct PieceFile {
     double maxSeconds;
 };
 
-void PrintTo(const PieceFile& piece, std::ostream* out)
-{
-    *out << piece.name;
-}
+void PrintTo(const PieceFile& piece, std::ostream* out) { *out << piece.name; }
 
 class MusicFile : public ::testing::TestWithParam<PieceFile> {
 protected:
@@ -430,10 +430,7 @@ WaveFile readWaveFile(const std::string& name)
     return wave;
 }
 
-double decibels(double level)
-{
-    return 20 * std::log10(level);
-}
+double decibels(double level) { return 20 * std::log10(level); }
 
 // How alike the sound is to itself shifted by `lag` frames: near 1 at the period of a tone.
 double selfSimilarity(const std::vector<double>& frames, std::size_t lag)

@@ -165,8 +165,8 @@ TEST_F(StockTest, OnlyALeftReleaseStrictlyInsideTheEmptyStockPlaceRecycles)
     recycle();  // the stock image still shows
     EXPECT_EQ(table().StockCards.size(), 25U);
     turnWholeStock();
-    for (const auto& [x, y] : std::vector<std::pair<float, float>>{
-             {500.0F, 60.0F}, {563.0F, 60.0F}, {530.0F, 10.0F}, {530.0F, 110.0F}}) {
+    for (const auto& [x, y] :
+         std::vector<std::pair<float, float>>{{500.0F, 60.0F}, {563.0F, 60.0F}, {530.0F, 10.0F}, {530.0F, 110.0F}}) {
         Form_MouseUp(game(), kLeftButton, x, y);
         EXPECT_FALSE(table().Mazzo.Visible) << x << ", " << y;
     }

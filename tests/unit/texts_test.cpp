@@ -1,4 +1,5 @@
-// Form of the rules and about texts shown in the panels: CR LF lines, hand-broken at 43 characters, their openings and lengths.
+// Form of the rules and about texts shown in the panels: CR LF lines, hand-broken at 43 characters, their openings and
+// lengths.
 #include <gtest/gtest.h>
 
 #include <cstddef>
@@ -26,7 +27,11 @@ std::optional<std::size_t> utf8Length(std::string_view text)
     std::size_t count = 0;
     for (std::size_t i = 0; i < text.size(); ++count) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t size = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+        const std::size_t size = lead < 0x80           ? 1
+                                 : (lead >> 5) == 0x6  ? 2
+                                 : (lead >> 4) == 0xE  ? 3
+                                 : (lead >> 3) == 0x1E ? 4
+                                                       : 0;
         if (size == 0 || i + size > text.size())
             return std::nullopt;
         for (std::size_t k = 1; k < size; ++k)
@@ -102,10 +107,7 @@ TEST(RulesText, EnglishOpensWithTheDeckQuestion)
     expectRulesText("rules_en.txt", "Do you know neapolitan cards?", 2160);
 }
 
-TEST(RulesText, ItalianOpensWithThePlayTable)
-{
-    expectRulesText("rules_it.txt", "Il tavolo da gioco", 2060);
-}
+TEST(RulesText, ItalianOpensWithThePlayTable) { expectRulesText("rules_it.txt", "Il tavolo da gioco", 2060); }
 
 TEST(AboutText, NamesGameMakerAndAPlaceholderAddress)
 {
@@ -118,4 +120,4 @@ TEST(AboutText, NamesGameMakerAndAPlaceholderAddress)
         EXPECT_EQ(line.find("://"), std::string::npos) << "\"" << line << "\"";
 }
 
-} // namespace
+}  // namespace

@@ -28,10 +28,7 @@ QAction* findAction(QWidget* window, const QString& text)
 
 QPlainTextEdit* panel(TableWindow& window, const char* name) { return window.findChild<QPlainTextEdit*>(name); }
 
-QColor pixelAt(TableWindow& window, int x, int y)
-{
-    return window.centralWidget()->grab().toImage().pixelColor(x, y);
-}
+QColor pixelAt(TableWindow& window, int x, int y) { return window.centralWidget()->grab().toImage().pixelColor(x, y); }
 
 }  // namespace
 
@@ -171,15 +168,15 @@ void TableWindowTest::clickInsidePanelClosesIt()
 void TableWindowTest::paintsTheTableDecorationAndMarks()
 {
     activate();
-    QCOMPARE(pixelAt(*window_, 200, 400), QColor(0, 64, 0));   // column area
-    QCOMPARE(pixelAt(*window_, 84, 300), QColor(0, 0, 0));     // its left edge
+    QCOMPARE(pixelAt(*window_, 200, 400), QColor(0, 64, 0));  // column area
+    QCOMPARE(pixelAt(*window_, 84, 300), QColor(0, 0, 0));    // its left edge
     QCOMPARE(pixelAt(*window_, 370, 300), QColor(192, 192, 192));
     QCOMPARE(pixelAt(*window_, 450, 300), QColor(0, 128, 0));  // bare table
     QCOMPARE(pixelAt(*window_, 499, 60), QColor(0, 0, 0));     // stock frame
     QCOMPARE(pixelAt(*window_, 564, 60), QColor(128, 128, 128));
     QCOMPARE(pixelAt(*window_, 230, 10), QColor(255, 255, 0));  // foundation 3's mark
     QCOMPARE(pixelAt(*window_, 390, 125), QColor(0, 64, 0));    // base-value label ground
-    QCOMPARE(pixelAt(*window_, 23, 141), QColor(0, 64, 0));      // reserve counter
+    QCOMPARE(pixelAt(*window_, 23, 141), QColor(0, 64, 0));     // reserve counter
 }
 
 void TableWindowTest::emptyStockShowsTheRing()

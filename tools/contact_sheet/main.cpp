@@ -140,8 +140,8 @@ int main(int argc, char* argv[])
     }
     registerFonts();
     Pictures pictures(QDir(source.filePath(QStringLiteral("src/assets/pictures"))));
-    const bool saved = save(deckSheet(pictures, 1), docs, QStringLiteral("cards-1x.png"))
-                       && save(deckSheet(pictures, 2), docs, QStringLiteral("cards-2x.png"))
-                       && save(titleSheet(pictures), docs, QStringLiteral("title.png"));
+    const bool saved = save(deckSheet(pictures, 1), docs, QStringLiteral("cards-1x.png")) &&
+                       save(deckSheet(pictures, 2), docs, QStringLiteral("cards-2x.png")) &&
+                       save(titleSheet(pictures), docs, QStringLiteral("title.png"));
     return saved && !pictures.failed() ? 0 : 1;
 }

@@ -11,10 +11,7 @@ namespace {
 constexpr int kTambourineNote = 54;
 
 // The pitch of class `pitchClass` in the octave that starts at `low`.
-int placeAbove(int pitchClass, int low)
-{
-    return low + ((pitchClass - low) % 12 + 12) % 12;
-}
+int placeAbove(int pitchClass, int low) { return low + ((pitchClass - low) % 12 + 12) % 12; }
 
 bool inChord(const Chord& chord, int pitch)
 {
@@ -41,10 +38,7 @@ std::vector<int> chordLadder(const Chord& chord, int bassPitch)
     return ladder;
 }
 
-int secondBassClass(const Chord& chord)
-{
-    return chord.bass == chord.root ? (chord.root + 7) % 12 : chord.root;
-}
+int secondBassClass(const Chord& chord) { return chord.bass == chord.root ? (chord.root + 7) % 12 : chord.root; }
 
 }  // namespace
 

@@ -21,15 +21,15 @@ const Section ritornello{
 // The verse ends on the dominant, reached through the flat second of the key.
 const Section verse{
     {"Am", "Dm", "E7", "Am", "Dm", "Am", "Bb/D", "E7"},
-    {"A4:e C5:e E5:e A5:q.", "F5:q E5:e D5:q.", "E5:e D5:e B4:e G#4:q.", "A4:q. r:e D5:e E5:e",
-     "F5:q. A5:e F5:e D5:e", "E5:q. C5:e A4:e C5:e", "F5:q. D5:e Bb4:e D5:e", "E5:q. D5:e B4:e G#4:e"},
+    {"A4:e C5:e E5:e A5:q.", "F5:q E5:e D5:q.", "E5:e D5:e B4:e G#4:q.", "A4:q. r:e D5:e E5:e", "F5:q. A5:e F5:e D5:e",
+     "E5:q. C5:e A4:e C5:e", "F5:q. D5:e Bb4:e D5:e", "E5:q. D5:e B4:e G#4:e"},
 };
 
 // The verse again, closing on the tonic this time.
 const Section verseReply{
     {"Am", "Dm", "E7", "Am", "Dm G7", "C F", "Bb/D E7", "Am"},
-    {"A4:e C5:e E5:e A5:q.", "F5:q E5:e D5:q.", "E5:e D5:e B4:e G#4:q.", "A4:q. r:e D5:e E5:e",
-     "F5:e E5:e D5:e B4:q.", "C5:e E5:e G5:e A5:q.", "F5:q D5:e E5:q D5:e", "C5:q B4:e A4:q."},
+    {"A4:e C5:e E5:e A5:q.", "F5:q E5:e D5:q.", "E5:e D5:e B4:e G#4:q.", "A4:q. r:e D5:e E5:e", "F5:e E5:e D5:e B4:q.",
+     "C5:e E5:e G5:e A5:q.", "F5:q D5:e E5:q D5:e", "C5:q B4:e A4:q."},
 };
 
 // The refrain turns to the major key.
@@ -43,8 +43,8 @@ const Section refrain{
 // from the dominant into the ritornello.
 const Section refrainReply{
     {"A", "D", "E7", "A A7", "D", "Dm", "Am/E", "E7"},
-    {"C#5:e D5:e E5:e A5:q.", "A5:q F#5:e D5:q.", "B4:e C#5:e D5:e G#5:q.", "A5:q. G5:q.",
-     "F#5:q. A5:e F#5:e D5:e", "F5:q. D5:e F5:e A5:e", "E5:q. C5:e A4:e C5:e", "E5:q D5:e B4:q G#4:e"},
+    {"C#5:e D5:e E5:e A5:q.", "A5:q F#5:e D5:q.", "B4:e C#5:e D5:e G#5:q.", "A5:q. G5:q.", "F#5:q. A5:e F#5:e D5:e",
+     "F5:q. D5:e F5:e A5:e", "E5:q. C5:e A4:e C5:e", "E5:q D5:e B4:q G#4:e"},
 };
 
 // Who plays the tune of a section, and whether the strings join.
@@ -101,7 +101,10 @@ Piece barcarolle()
         band.play(section, scoring, bars);
         bars += section.bars();
     }
-    return {"Barcarolle", kSixEight, kQuarterAt90, bars,
+    return {"Barcarolle",
+            kSixEight,
+            kQuarterAt90,
+            bars,
             {band.mandolin, band.accordion, band.guitar, band.strings, band.bass}};
 }
 

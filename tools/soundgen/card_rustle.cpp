@@ -11,8 +11,8 @@ namespace morvane::soundgen {
 namespace {
 
 constexpr double kLengthSeconds = 0.26;
-constexpr double kTapSeconds = 0.19;   // the card lands as the slide dies away
-constexpr double kPeak = 0.5;          // -6 dBFS
+constexpr double kTapSeconds = 0.19;  // the card lands as the slide dies away
+constexpr double kPeak = 0.5;         // -6 dBFS
 constexpr std::uint32_t kSeed = 0x4D6F7276;
 
 // Loudness of the slide: a quick start, a slow ebb as the card loses speed, gone by the tap.
@@ -30,10 +30,7 @@ double tapEnvelope(double t)
 }
 
 // The rustle slows down: its hiss falls from a bright to a duller band.
-double slideCentreHz(double t)
-{
-    return 4200.0 - 1600.0 * std::min(t / kTapSeconds, 1.0);
-}
+double slideCentreHz(double t) { return 4200.0 - 1600.0 * std::min(t / kTapSeconds, 1.0); }
 
 class Rustle {
 public:
@@ -47,7 +44,8 @@ public:
         const double white = noise_.next();
         // The card's surface drags unevenly: slow random swells of the hiss.
         const double grain = std::clamp(0.6 + 12.0 * grain_.process(noise_.next()), 0.2, 1.0);
-        const double slide = 0.7 * hiss_.process(white, slideCentreHz(t), 0.9) + 0.3 * paper_.process(white, 7000.0, 1.4);
+        const double slide =
+            0.7 * hiss_.process(white, slideCentreHz(t), 0.9) + 0.3 * paper_.process(white, 7000.0, 1.4);
         const double tap = 0.6 * knock_.process(white, 1300.0, 1.8) + 0.9 * body_.process(white, 420.0, 2.5);
         return slideEnvelope(t) * grain * slide + 2.2 * tapEnvelope(t) * tap;
     }

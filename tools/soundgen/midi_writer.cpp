@@ -44,14 +44,12 @@ TimedEvent metaEvent(int tick, std::uint8_t type, const Bytes& data)
     return event;
 }
 
-TimedEvent trackName(const std::string& name)
-{
-    return metaEvent(0, 0x03, Bytes(name.begin(), name.end()));
-}
+TimedEvent trackName(const std::string& name) { return metaEvent(0, 0x03, Bytes(name.begin(), name.end())); }
 
 TimedEvent controlChange(int channel, int controller, int value)
 {
-    return {0, Order::Setup,
+    return {0,
+            Order::Setup,
             {static_cast<std::uint8_t>(0xB0 | channel), static_cast<std::uint8_t>(controller),
              static_cast<std::uint8_t>(value)}};
 }
@@ -82,10 +80,12 @@ std::vector<TimedEvent> tempoTrack(const Piece& piece)
     const auto tempo = static_cast<std::uint32_t>(piece.microsecondsPerQuarter);
     return {
         trackName(piece.title),
-        metaEvent(0, 0x58, {static_cast<std::uint8_t>(meter.beats), static_cast<std::uint8_t>(unitLog2),
-                            static_cast<std::uint8_t>(meter.pulseTicks() * 24 / meter.ticksPerQuarter), 8}),
-        metaEvent(0, 0x51, {static_cast<std::uint8_t>(tempo >> 16), static_cast<std::uint8_t>(tempo >> 8),
-                            static_cast<std::uint8_t>(tempo)}),
+        metaEvent(0, 0x58,
+                  {static_cast<std::uint8_t>(meter.beats), static_cast<std::uint8_t>(unitLog2),
+                   static_cast<std::uint8_t>(meter.pulseTicks() * 24 / meter.ticksPerQuarter), 8}),
+        metaEvent(0, 0x51,
+                  {static_cast<std::uint8_t>(tempo >> 16), static_cast<std::uint8_t>(tempo >> 8),
+                   static_cast<std::uint8_t>(tempo)}),
     };
 }
 
@@ -113,8 +113,10 @@ std::vector<TimedEvent> partTrack(const Piece& piece, const Part& part)
     for (const auto& note : part.notes) {
         checkNote(note, piece, part);
         const auto pitch = static_cast<std::uint8_t>(note.pitch);
-        events.push_back({note.tick, Order::NoteOn,
-                          {static_cast<std::uint8_t>(0x90 | channel), pitch, static_cast<std::uint8_t>(note.velocity)}});
+        events.push_back(
+            {note.tick,
+             Order::NoteOn,
+             {static_cast<std::uint8_t>(0x90 | channel), pitch, static_cast<std::uint8_t>(note.velocity)}});
         events.push_back({note.end(), Order::NoteOff, {static_cast<std::uint8_t>(0x80 | channel), pitch, 64}});
     }
     return events;

@@ -88,18 +88,28 @@ int parseDuration(std::string_view symbol, const Meter& meter)
     const int quarter = meter.ticksPerQuarter;
     int ticks = 0;
     switch (symbol.front()) {
-    case 's': ticks = quarter / 4; break;
-    case 'e': ticks = quarter / 2; break;
-    case 'q': ticks = quarter; break;
-    case 'h': ticks = quarter * 2; break;
-    case 'w': ticks = quarter * 4; break;
-    default: reject("not a duration", symbol);
+    case 's':
+        ticks = quarter / 4;
+        break;
+    case 'e':
+        ticks = quarter / 2;
+        break;
+    case 'q':
+        ticks = quarter;
+        break;
+    case 'h':
+        ticks = quarter * 2;
+        break;
+    case 'w':
+        ticks = quarter * 4;
+        break;
+    default:
+        reject("not a duration", symbol);
     }
     return dotted ? ticks * 3 / 2 : ticks;
 }
 
-std::vector<Note> parseMelody(std::span<const std::string_view> bars, const Meter& meter, int startTick,
-                              int velocity)
+std::vector<Note> parseMelody(std::span<const std::string_view> bars, const Meter& meter, int startTick, int velocity)
 {
     std::vector<Note> notes;
     int barStart = startTick;

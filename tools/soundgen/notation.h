@@ -17,8 +17,7 @@ int parseDuration(std::string_view symbol, const Meter& meter);
 
 // One bar per string of "pitch:duration" words, "r:duration" for a rest; each bar must fill
 // the meter exactly. Notes start at `startTick` and all get `velocity`.
-std::vector<Note> parseMelody(std::span<const std::string_view> bars, const Meter& meter, int startTick,
-                              int velocity);
+std::vector<Note> parseMelody(std::span<const std::string_view> bars, const Meter& meter, int startTick, int velocity);
 
 // A chord as pitch classes (0 = C): its root, its tones above the root, and the note in the bass.
 struct Chord {

@@ -60,7 +60,10 @@ Piece tarantella()
     Band band;
     band.play(firstPhrase, false, 0);
     band.play(secondPhrase, true, firstPhrase.bars());
-    return {"Tarantella", kSixEight, kQuarterAt180, firstPhrase.bars() + secondPhrase.bars(),
+    return {"Tarantella",
+            kSixEight,
+            kQuarterAt180,
+            firstPhrase.bars() + secondPhrase.bars(),
             {band.mandolin, band.accordion, band.strings, band.bass, band.tambourine}};
 }
 
