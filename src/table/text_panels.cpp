@@ -41,7 +41,7 @@ void fitFontToWidth(QPlainTextEdit& panel)
 
 // Where each panel lies: the rules are 0.6 times the table's height wide, the about text starts
 // 0.3 times it from the left; heights in twips.
-struct TextPanels::Spec {
+struct TextPanels::PanelLayout {
     const char* name;
     const char* text;
     double leftPerHeight;
@@ -56,27 +56,28 @@ TextPanels::TextPanels(QWidget& table, std::function<void()> onClick)
 {
 }
 
-QPlainTextEdit* TextPanels::build(const Spec& spec)
+QPlainTextEdit* TextPanels::build(const PanelLayout& layout)
 {
     auto* panel = new QPlainTextEdit(&table_);
-    panel->setObjectName(QString::fromLatin1(spec.name));
+    panel->setObjectName(QString::fromLatin1(layout.name));
     panel->setReadOnly(true);
     panel->setLineWrapMode(QPlainTextEdit::NoWrap);
-    panel->setPlainText(Pictures::text(QString::fromLatin1(spec.text)));
+    panel->setPlainText(Pictures::text(QString::fromLatin1(layout.text)));
     QPalette palette = panel->palette();
     palette.setColor(QPalette::Base, kPanelGround);
     palette.setColor(QPalette::Text, Qt::black);
     panel->setPalette(palette);
-    if (spec.centred) {
+    if (layout.centred) {
         QTextOption option = panel->document()->defaultTextOption();
         option.setAlignment(Qt::AlignHCenter);
         panel->document()->setDefaultTextOption(option);
     }
-    panel->setVerticalScrollBarPolicy(spec.centred ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
+    panel->setVerticalScrollBarPolicy(layout.centred ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
     const int scaleHeight = table_.height();
-    const double width = spec.widthTwips > 0 ? geometry::fromTwips(spec.widthTwips) : spec.widthPerHeight * scaleHeight;
-    panel->setGeometry(static_cast<int>(spec.leftPerHeight * scaleHeight), 0, static_cast<int>(width),
-                       static_cast<int>(geometry::fromTwips(spec.heightTwips)));
+    const double width =
+        layout.widthTwips > 0 ? geometry::fromTwips(layout.widthTwips) : layout.widthPerHeight * scaleHeight;
+    panel->setGeometry(static_cast<int>(layout.leftPerHeight * scaleHeight), 0, static_cast<int>(width),
+                       static_cast<int>(geometry::fromTwips(layout.heightTwips)));
     fitFontToWidth(*panel);
     panel->viewport()->installEventFilter(this);
     return panel;
@@ -84,13 +85,13 @@ QPlainTextEdit* TextPanels::build(const Spec& spec)
 
 void TextPanels::follow(const Table& table)
 {
-    static const std::array<Spec, 3> kSpecs{{{"Text2", "rules_en", 0.0, 0.6, 0.0F, 3015.0F, false},
-                                             {"Text3", "rules_it", 0.0, 0.6, 0.0F, 3015.0F, false},
-                                             {"Text4", "about", 0.3, 0.0, 2772.0F, 1092.0F, true}}};
+    static const std::array<PanelLayout, 3> kLayouts{{{"Text2", "rules_en", 0.0, 0.6, 0.0F, 3015.0F, false},
+                                                      {"Text3", "rules_it", 0.0, 0.6, 0.0F, 3015.0F, false},
+                                                      {"Text4", "about", 0.3, 0.0, 2772.0F, 1092.0F, true}}};
     const std::array<bool, 3> shown{table.Text2.Visible, table.Text3.Visible, table.Text4.Visible};
     for (std::size_t i = 0; i < panels_.size(); ++i) {
         if (shown[i] && panels_[i] == nullptr) {
-            panels_[i] = build(kSpecs[i]);
+            panels_[i] = build(kLayouts[i]);
         }
         if (panels_[i] != nullptr && panels_[i]->isVisible() != shown[i]) {
             panels_[i]->setVisible(shown[i]);

@@ -25,8 +25,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct Spec;
-    QPlainTextEdit* build(const Spec& spec);
+    struct PanelLayout;
+    QPlainTextEdit* build(const PanelLayout& layout);
 
     QWidget& table_;
     std::function<void()> onClick_;
