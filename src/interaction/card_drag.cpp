@@ -29,8 +29,7 @@ void askRule(Game& game, CardIndex card)
     }
 }
 
-}  // namespace
-
+// A press on a card ends a blink of the base-value label, leaving it green.
 void stopBlink(Table& table)
 {
     if (table.Timer1.Enabled) {
@@ -39,6 +38,8 @@ void stopBlink(Table& table)
         table.Label1.ForeColor = kLabelGreen;
     }
 }
+
+}  // namespace
 
 void Carta_MouseDown(Game& game, CardIndex Index, std::int16_t Button, float X, float Y)
 {

@@ -17,7 +17,4 @@ void Carta_MouseMove(Game& game, CardIndex Index, float X, float Y);
 void Carta_MouseUp(Game& game, CardIndex Index);
 void Carta_DblClick(Game& game, CardIndex Index);
 
-// A press on a card or on the table ends a blink of the base-value label, leaving it green.
-void stopBlink(Table& table);
-
 }  // namespace morvane

@@ -57,6 +57,21 @@ bool isOnStockPlace(float X, float Y)
     return X > geometry::kStockLeft && X < 563.0F && Y > geometry::kStockTopEdge && Y < 110.0F;
 }
 
+// The card of the waste that lies on top, or 0 when the waste is empty.
+CardIndex topWasteCard(const Table& table)
+{
+    constexpr std::array<float, 3> kSlotsFromTop{geometry::kWasteRight, 400.0F, geometry::kWasteLeft};
+    for (const float slot : kSlotsFromTop) {
+        for (int p = kDealPositions; p >= kFirstStockPosition; --p) {
+            const CardIndex c = table.dealtAt(p);
+            if (isCard(c) && table.card(c).Top == geometry::kStockTop && table.card(c).Left == slot) {
+                return c;
+            }
+        }
+    }
+    return 0;
+}
+
 }  // namespace
 
 void mazzo_Click(Game& game)
@@ -88,20 +103,6 @@ void Form_MouseUp(Game& game, std::int16_t Button, float X, float Y)
         }
         return true;
     });
-}
-
-CardIndex topWasteCard(const Table& table)
-{
-    constexpr std::array<float, 3> kSlotsFromTop{geometry::kWasteRight, 400.0F, geometry::kWasteLeft};
-    for (const float slot : kSlotsFromTop) {
-        for (int p = kDealPositions; p >= kFirstStockPosition; --p) {
-            const CardIndex c = table.dealtAt(p);
-            if (isCard(c) && table.card(c).Top == geometry::kStockTop && table.card(c).Left == slot) {
-                return c;
-            }
-        }
-    }
-    return 0;
 }
 
 void Form_MouseMove(Game& game)

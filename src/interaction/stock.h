@@ -12,7 +12,4 @@ void mazzo_Click(Game& game);
 void Form_MouseUp(Game& game, std::int16_t Button, float X, float Y);
 void Form_MouseMove(Game& game);
 
-// The card of the waste that lies on top, or 0 when the waste is empty.
-CardIndex topWasteCard(const Table& table);
-
 }  // namespace morvane

@@ -55,8 +55,8 @@ CardIndex CollisioneC(const Table& table, CardIndex VCarta, float AreaW, float A
 {
     const CardIndex p = predecessorOf(VCarta);
     const CardPicture& predecessor = table.card(p);
-    if (predecessor.Top != geometry::kFoundationTop || predecessor.Left > geometry::placeLeft(4)) {
-        return 0;
+    if (!isOnFoundationRow(predecessor)) {
+        return 0;  // on the top row, cards from x 380 on are waste cards or out of play
     }
     const std::array<ProbeTarget, 1> target{{{p, predecessor.Left, predecessor.Top}}};
     return probeCorners(AreaW, AreaH, target, Containment::Strict);
