@@ -30,10 +30,10 @@ std::string soundFolder(const std::string& programFolder)
     // An installed game lies in games/ and its sound files in share/games/morvane/ of the same prefix;
     // the build gives the way from one to the other, so the installed tree can be moved anywhere.
     const fs::path installed = fs::path(programFolder) / MORVANE_SOUND_FOLDER_FROM_PROGRAM;
-    if (holdsSoundFiles(programFolder) || !holdsSoundFiles(installed)) {
-        return programFolder;
+    if (!holdsSoundFiles(programFolder) && holdsSoundFiles(installed)) {
+        return installed.lexically_normal().string();
     }
-    return installed.lexically_normal().string();
+    return programFolder;
 }
 
 }  // namespace morvane
