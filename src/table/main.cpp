@@ -4,6 +4,7 @@
 
 #include "qt_ports.h"
 #include "sound/audio_system.h"
+#include "sound_folder.h"
 #include "table_window.h"
 
 int main(int argc, char* argv[])
@@ -15,7 +16,7 @@ int main(int argc, char* argv[])
     morvane::QtRandom random;
     morvane::QtBeeper beeper;
     morvane::TableWindow window({clock, events, random, beeper, audio.music(), audio.rustle(),
-                                 QCoreApplication::applicationDirPath().toStdString()});
+                                 morvane::soundFolder(QCoreApplication::applicationDirPath().toStdString())});
     window.show();
     // The sound loads in the background once the window has shown.
     QTimer::singleShot(0, &window, [&audio] { audio.start(); });

@@ -1,0 +1,39 @@
+// The folder of the sound files, chosen once at start-up.
+#include "sound_folder.h"
+
+#include <array>
+#include <filesystem>
+#include <system_error>
+
+namespace morvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool holdsSoundFiles(const fs::path& folder)
+{
+    const std::array<fs::path, 3> files{fs::path("Music") / "10vazid.mid", fs::path("Music") / "finale.mid",
+                                        "carta.wav"};
+    std::error_code unreadable;
+    for (const fs::path& file : files) {
+        if (fs::is_regular_file(folder / file, unreadable)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+std::string soundFolder(const std::string& programFolder)
+{
+    // An installed game lies in games/ and its sound files in share/games/morvane/ of the same prefix;
+    // the build gives the way from one to the other, so the installed tree can be moved anywhere.
+    const fs::path installed = fs::path(programFolder) / MORVANE_SOUND_FOLDER_FROM_PROGRAM;
+    if (!holdsSoundFiles(programFolder) && holdsSoundFiles(installed)) {
+        return installed.lexically_normal().string();
+    }
+    return programFolder;
+}
+
+}  // namespace morvane
