@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "media_player.h"
+#include "sound/media_player.h"
 
 namespace morvane {
 namespace {

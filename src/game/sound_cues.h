@@ -1,7 +1,7 @@
 // When the music and the card rustle play: the commands the game sends to its two players.
 #pragma once
 
-#include "game/game.h"
+#include "game.h"
 
 namespace morvane {
 
