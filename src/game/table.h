@@ -100,7 +100,6 @@ struct Table {
     bool titlePictureShown = true;
     bool decorationDrawn = false;
     bool closed = false;
-    std::uint32_t dealNumber = 0;  // counts the deals, so that a pointer capture can tell it outlived its game
 
     // ---- The game variables: the deal, the piles and the places.
     std::array<CardIndex, kDealPositions + 1> DealOrder{};
@@ -109,6 +108,7 @@ struct Table {
     std::int16_t ReserveNext = 0;
     std::deque<CardIndex> StockCards;
     bool BlinkPhase = false;
+    std::uint32_t dealNumber = 0;  // counts the deals, so that a pointer capture can tell it outlived its game
 
     // ---- The drag state: the card in the hand, where it came from and where it goes back to.
     float FromSlot = 0.0F;

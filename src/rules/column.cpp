@@ -53,7 +53,7 @@ bool placeInColumns(Table& table, CardIndex card)
         above.Enabled = false;
         return true;
     }
-    const std::int16_t k = CollSh(table, here.Left, here.Top, 5);
+    const std::int16_t k = CollSh(table, here.Left, here.Top, kFirstColumnPlace);
     if (k != 0) {
         const Shape& place = table.Shape1.at(static_cast<std::size_t>(k));
         table.move(card, place.Left, place.Top);
