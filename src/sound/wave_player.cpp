@@ -2,7 +2,6 @@
 #include "sound/wave_player.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace morvane {
 
