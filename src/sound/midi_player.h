@@ -30,6 +30,7 @@ public:
 
 private:
     bool hasPiece() const override { return piece_.has_value(); }
+    // A piece stops itself at its end, so Playing is a play under way.
     bool isPlaying() const override { return motion_ == Motion::Playing; }
     bool isAtEnd() const override { return position_ == piece_->lengthTicks; }
     bool isAudible() const override { return sequencer_ != nullptr; }

@@ -30,6 +30,7 @@ public:
 
 private:
     bool hasPiece() const override { return isOpen_; }
+    // A sound that has played to its end stays Playing; what the mixer has counted tells it is over.
     bool isPlaying() const override { return motion_ == Motion::Playing && !finished(); }
     bool isAtEnd() const override { return sound_ != nullptr && finished(); }
     bool isAudible() const override { return !finished(); }
