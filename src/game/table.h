@@ -1,4 +1,4 @@
-// The table state: the 40 card pictures, the other controls' visible state and every game variable.
+// The table state: the controls' visible state (the 40 cards among them), the game variables, the drag state.
 #pragma once
 
 #include <array>
