@@ -17,18 +17,6 @@ void MidiPlayer::open(const std::string& path)
     });
 }
 
-std::int32_t MidiPlayer::position() const
-{
-    std::lock_guard lock(mutex_);
-    return position_;
-}
-
-std::int32_t MidiPlayer::length() const
-{
-    std::lock_guard lock(mutex_);
-    return piece_ ? piece_->lengthTicks : 0;
-}
-
 void MidiPlayer::attach(fluid_synth_t* synth)
 {
     {

@@ -21,8 +21,6 @@ public:
     using SoundPlayer::SoundPlayer;
 
     void open(const std::string& path) override;
-    std::int32_t position() const override;
-    std::int32_t length() const override;
 
     // On the audio system's thread: the synth is ready, or about to go.
     void attach(fluid_synth_t* synth);
@@ -38,6 +36,8 @@ private:
     void startSound(bool resumePaused) override;
     void haltSound(Motion motion) override;
     void forgetPiece() override;
+    std::int32_t positionNow() const override { return position_; }
+    std::int32_t lengthNow() const override { return piece_ ? piece_->lengthTicks : 0; }
 
     void loadSequencer();
     void unloadSequencer();

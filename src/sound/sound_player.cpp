@@ -41,6 +41,18 @@ void SoundPlayer::rewind()
     fromStart_ = true;
 }
 
+std::int32_t SoundPlayer::position() const
+{
+    std::lock_guard lock(mutex_);
+    return positionNow();
+}
+
+std::int32_t SoundPlayer::length() const
+{
+    std::lock_guard lock(mutex_);
+    return lengthNow();
+}
+
 void SoundPlayer::setNotifications(PlayerNotifications notifications) { notices_.set(std::move(notifications)); }
 
 bool SoundPlayer::sounding() const

@@ -2,6 +2,7 @@
 // rewind that the next play honours, the lock under which commands take turns, and the notices.
 #pragma once
 
+#include <cstdint>
 #include <mutex>
 
 #include "sound/audio_device.h"
@@ -24,6 +25,8 @@ public:
     void resume() override;
     void stop() override;
     void rewind() override;
+    std::int32_t position() const override;
+    std::int32_t length() const override;
     void setNotifications(PlayerNotifications notifications) override;
 
     // On the audio system's thread.
@@ -60,6 +63,9 @@ protected:
     virtual void startSound(bool resumePaused) = 0;
     virtual void haltSound(Motion motion) = 0;
     virtual void forgetPiece() = 0;
+    // Where the piece is and how long it is, in the format's own unit.
+    virtual std::int32_t positionNow() const = 0;
+    virtual std::int32_t lengthNow() const = 0;
 
     AudioDevice& device_;
     PlayerNotices notices_;

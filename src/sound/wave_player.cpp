@@ -14,15 +14,13 @@ void WavePlayer::open(const std::string& path)
     });
 }
 
-std::int32_t WavePlayer::position() const
+std::int32_t WavePlayer::positionNow() const
 {
-    std::lock_guard lock(mutex_);
     return static_cast<std::int32_t>(std::min(cursor_.load(), soundBytes_.load()) / AudioDevice::kFrameBytes);
 }
 
-std::int32_t WavePlayer::length() const
+std::int32_t WavePlayer::lengthNow() const
 {
-    std::lock_guard lock(mutex_);
     return static_cast<std::int32_t>(soundBytes_.load() / AudioDevice::kFrameBytes);
 }
 

@@ -21,8 +21,6 @@ public:
     using SoundPlayer::SoundPlayer;
 
     void open(const std::string& path) override;
-    std::int32_t position() const override;
-    std::int32_t length() const override;
 
     // On the audio system's thread: the mixer is open, or about to close.
     void attach(int channel);
@@ -38,6 +36,8 @@ private:
     void startSound(bool resumePaused) override;
     void haltSound(Motion motion) override;
     void forgetPiece() override;
+    std::int32_t positionNow() const override;
+    std::int32_t lengthNow() const override;
 
     void load();
     void unload();
