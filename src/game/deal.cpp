@@ -6,18 +6,17 @@
 namespace morvane {
 namespace {
 
-constexpr int kColumns = 4;
-constexpr int kBasePosition = 5;
-constexpr int kLastReservePosition = 12;
+// Entry i is card i until it is drawn, 0 after; entry 0 is never a card.
+using Pool = std::array<CardIndex, kCardCount + 1>;
 
 // r = integer part of u x 41 gives 0..40; a 0 or an already drawn card is drawn again.
-CardIndex drawCard(Table& table, RandomSource& random)
+CardIndex drawCard(Pool& pool, RandomSource& random)
 {
     for (;;) {
         const auto r = static_cast<std::size_t>(random.next() * 41.0);
-        if (r < table.Pool.size() && table.Pool[r] != 0) {
-            const CardIndex card = table.Pool[r];
-            table.Pool[r] = 0;
+        if (r < pool.size() && pool[r] != 0) {
+            const CardIndex card = pool[r];
+            pool[r] = 0;
             return card;
         }
     }
@@ -26,9 +25,10 @@ CardIndex drawCard(Table& table, RandomSource& random)
 void placeDealtCard(Table& table, int position, CardIndex c)
 {
     CardPicture& card = table.card(c);
-    if (position <= kColumns) {
+    if (position <= kLastColumnPosition) {
         table.move(c, table.Shape1[static_cast<std::size_t>(position)].Left, geometry::kColumnTop);
-        table.setPlaceCard(position + kColumns, static_cast<std::int16_t>(position + kColumns));
+        const int place = kFirstColumnPlace - 1 + position;
+        table.setPlaceCard(place, static_cast<std::int16_t>(place));
         card.Enabled = true;
     } else if (position == kBasePosition) {
         table.move(c, table.Shape1[1].Left, table.Shape1[1].Top);
@@ -48,13 +48,14 @@ void placeDealtCard(Table& table, int position, CardIndex c)
 void Mescola(Game& game)
 {
     Table& table = game.table;
+    Pool pool{};
     for (CardIndex i = 1; i <= kCardCount; ++i) {
-        table.Pool[static_cast<std::size_t>(i)] = i;
+        pool[static_cast<std::size_t>(i)] = i;
         table.card(i).Enabled = false;
     }
     game.ports.random.reseedFromClock();
     for (int p = 1; p <= kDealPositions; ++p) {
-        const CardIndex c = drawCard(table, game.ports.random);
+        const CardIndex c = drawCard(pool, game.ports.random);
         table.DealOrder[static_cast<std::size_t>(p)] = c;
         placeDealtCard(table, p, c);
     }

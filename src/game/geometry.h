@@ -29,9 +29,11 @@ inline constexpr float kFoundationTop = 10.0F;
 inline constexpr float kColumnTop = 120.0F;
 inline constexpr float kRowPitch = 30.0F;
 inline constexpr float kRowOrigin = 90.0F;
+// A card released at Top 110 or above is asked of the foundations: their row is a card's 100 from 10 down.
+inline constexpr float kFoundationRowBottom = kFoundationTop + kProbeHeight;
 
-// Cards that are not face up lie beyond the right edge of the table.
-inline constexpr float kParkedLeft = 600.0F;
+// Cards that are not face up lie beyond the right edge of the table, at the window's full width of 600.
+inline constexpr float kParkedLeft = static_cast<float>(kWindowWidth);
 inline constexpr float kStockTop = 10.0F;
 inline constexpr float kReserveTop = 300.0F;
 // Where the cards lie when the window is created, before the first deal (6840, 7965 twips).
@@ -40,13 +42,22 @@ inline constexpr float kLoadTop = 531.0F;
 
 inline constexpr float kStockLeft = 500.0F;
 inline constexpr float kStockTopEdge = 10.0F;
+// The stock's place is its image's: 563 is its right edge, 500 + 63; 110 its bottom, 10 + 100.
+inline constexpr float kStockRight = kStockLeft + kBackWidth;
+inline constexpr float kStockBottom = kStockTopEdge + kBackHeight;
 inline constexpr float kReserveLeft = 10.0F;
 inline constexpr float kReserveImageTop = 10.0F;
+
+// The waste fans out in three slots 20 apart at 380, 400 and 420; older waste cards square up at 380.
 inline constexpr float kWasteLeft = 380.0F;
 inline constexpr float kWasteFanStep = 20.0F;
-inline constexpr float kWasteRight = 420.0F;
-
-inline constexpr float kFoundationRowBottom = 110.0F;  // a card released at Top <= 110 goes to the foundations
+inline constexpr float kWasteMiddle = kWasteLeft + kWasteFanStep;
+inline constexpr float kWasteRight = kWasteMiddle + kWasteFanStep;
+// Slot s (1..3) of the fan lies at 360 + 20 s: 360 is the slot before the first.
+inline constexpr float kWasteFanOrigin = kWasteLeft - kWasteFanStep;
+// A card lies in the waste when its x is strictly between 379 and 421, a pixel beyond the fan's ends.
+inline constexpr float kWasteLowEdge = kWasteLeft - 1.0F;
+inline constexpr float kWasteHighEdge = kWasteRight + 1.0F;
 
 inline constexpr float kLabel1Left = 380.0F;
 inline constexpr float kLabel1Top = 120.0F;
@@ -68,6 +79,9 @@ constexpr float placeLeft(int k) { return kPlaceOrigin + kPlacePitch * static_ca
 // Place number 1..8: 1..4 the foundations, 5..8 the columns under them.
 constexpr float placeLeftOf(int place) { return placeLeft(place <= 4 ? place : place - 4); }
 constexpr float placeTopOf(int place) { return place <= 4 ? kFoundationTop : kColumnTop; }
+
+// The x of slot s (1..3) of the waste fan.
+constexpr float wasteSlotLeft(int slot) { return kWasteFanOrigin + kWasteFanStep * static_cast<float>(slot); }
 
 // Where the n-th card of a column lies (n = 1, 2, ...).
 constexpr float columnRowTop(int n) { return kColumnTop + kRowPitch * static_cast<float>(n - 1); }

@@ -3,9 +3,10 @@
 
 #include <string>
 
+#include "blink.h"
 #include "deal.h"
 #include "panels.h"
-#include "sound/sound_cues.h"
+#include "sound_cues.h"
 
 namespace morvane {
 namespace {
@@ -101,7 +102,7 @@ void Form_Activate(Game& game)
         table.Nuova.Enabled = true;
     }
     DisegnaForm(game);
-    table.Timer1.Enabled = false;
+    resetBlink(table);
     showPlaceMarks(table);
     parkAllCards(table);
     showPilesAndLabels(table);
@@ -109,7 +110,6 @@ void Form_Activate(Game& game)
     ++table.dealNumber;
     startMusic(game);
     Mescola(game);
-    table.BlinkPhase = true;
 }
 
 void Nuova_Click(Game& game)
@@ -119,9 +119,7 @@ void Nuova_Click(Game& game)
         return;
     }
     reloadMusic(game);
-    table.DropTop = 0.0F;
-    table.FromSlot = 0.0F;
-    table.FromRow = 0.0F;
+    endDrag(table);
     table.ReserveNext = kFirstReservePosition;
     table.Mazzo2.Visible = true;
     table.Label6.Visible = true;

@@ -39,9 +39,17 @@ void Table::setPlaceCard(int place, std::int16_t value)
     }
 }
 
+void endDrag(Table& table)
+{
+    table.Dragging = false;
+    table.DoubleClicked = false;
+    table.FromSlot = 0.0F;
+    table.FromRow = 0.0F;
+}
+
 bool isInStock(const CardPicture& c) { return c.Top == geometry::kStockTop && c.Left > geometry::kStockLeft; }
 
-bool isInWaste(const CardPicture& c) { return c.Left > 379.0F && c.Left < 421.0F; }
+bool isInWaste(const CardPicture& c) { return c.Left > geometry::kWasteLowEdge && c.Left < geometry::kWasteHighEdge; }
 
 bool isOnFoundationRow(const CardPicture& c)
 {

@@ -1,4 +1,4 @@
-// The table state: the 40 card pictures, the other controls' visible state and every game variable.
+// The table state: the controls' visible state (the 40 cards among them), the game variables, the drag state.
 #pragma once
 
 #include <array>
@@ -63,53 +63,62 @@ struct MenuItem {
     bool Checked = false;
 };
 
+// Place numbers: 1..4 the foundations from left to right, 5..8 the columns, place k + 4 under foundation k.
 inline constexpr int kPlaces = 8;
-inline constexpr int kDealPositions = 40;
-inline constexpr std::int16_t kFirstReservePosition = 6;
-inline constexpr std::int16_t kReserveEnd = 13;  // ReserveNext when the reserve is empty
-inline constexpr std::int16_t kFirstStockPosition = 13;
+inline constexpr int kFirstColumnPlace = 5;
+
+// Deal positions, the places in the shuffled order: 1..4 the columns, 5 the base card, 6..12 the
+// reserve, 13..40 the stock.
+inline constexpr int kLastColumnPosition = 4;
+inline constexpr int kBasePosition = kLastColumnPosition + 1;
+inline constexpr std::int16_t kFirstReservePosition = kBasePosition + 1;
+inline constexpr std::int16_t kLastReservePosition = 12;
+inline constexpr std::int16_t kReserveEnd = kLastReservePosition + 1;  // ReserveNext when the reserve is empty
+inline constexpr std::int16_t kFirstStockPosition = kLastReservePosition + 1;
+inline constexpr int kDealPositions = kCardCount;
 
 struct Table {
-    // Controls. Arrays are indexed from 1 as the window's control arrays are; entry 0 is unused.
-    std::array<CardPicture, kCardCount + 1> Carta{};
-    std::vector<CardIndex> drawingOrder;  // back to front
-    std::array<Shape, kPlaces + 1> Shape1{};
-    Image Mazzo;
-    Image Mazzo2;
-    Label Label1;
+    // ---- The controls' visible state. Arrays are indexed from 1 as the window's control arrays are;
+    // entry 0 is unused.
+    std::array<CardPicture, kCardCount + 1> Carta{};  // the 40 cards, by card index
+    std::vector<CardIndex> drawingOrder;              // back to front
+    std::array<Shape, kPlaces + 1> Shape1{};          // the marks of the eight places, by place number
+    Image Mazzo;                                      // the stock's card back, hidden once the stock is empty
+    Image Mazzo2;                                     // the reserve's card back, hidden once the reserve is empty
+    Label Label1;                                     // the base value, large, right of the columns; it blinks
+    // The win prompt, over the columns; a click on it deals anew.
     Label Label5{geometry::kLabel5Left, geometry::kLabel5Top, false, "Congratulations... Start a new game ?",
                  Rgb{255, 255, 0}};
-    Label Label6{0.0F, 0.0F, false, "7", kLabelGreen};
-    Panel Text2;
-    Panel Text3;
-    Panel Text4;
-    Timer Timer1;
-    MenuItem Nuova;
+    Label Label6{0.0F, 0.0F, false, "7", kLabelGreen};  // the reserve counter, under the reserve
+    Panel Text2;                                        // the rules in English
+    Panel Text3;                                        // the rules in Italian
+    Panel Text4;                                        // the about text
+    Timer Timer1;                                       // the blink's tick, every 300 ms
+    MenuItem Nuova;                                     // "Shuffle cards"
     MenuItem Option_card_rustle;
     MenuItem Option_music;
     bool titlePictureShown = true;
     bool decorationDrawn = false;
     bool closed = false;
-    std::uint32_t dealNumber = 0;  // counts the deals, so that a pointer capture can tell it outlived its game
 
-    // Game variables.
-    std::array<std::int16_t, kCardCount + 1> Pool{};
+    // ---- The game variables: the deal, the piles and the places.
     std::array<CardIndex, kDealPositions + 1> DealOrder{};
     std::array<std::int16_t, kPlaces + 1> PlaceCard{};
     std::int16_t BaseValue = 0;
     std::int16_t ReserveNext = 0;
     std::deque<CardIndex> StockCards;
-    std::int16_t WasteSlot = 0;
+    bool BlinkPhase = false;
+    std::uint32_t dealNumber = 0;  // counts the deals, so that a pointer capture can tell it outlived its game
+
+    // ---- The drag state: the card in the hand, where it came from and where it goes back to.
     float FromSlot = 0.0F;
     float FromRow = 0.0F;
     float HomeLeft = 0.0F;
     float HomeTop = 0.0F;
     float GrabX = 0.0F;
     float GrabY = 0.0F;
-    float DropTop = 0.0F;
     bool Dragging = false;
     bool DoubleClicked = false;
-    bool BlinkPhase = false;
 
     Table();
 
@@ -125,6 +134,9 @@ struct Table {
     // The card dealt at a deal position, or 0 before the first deal.
     CardIndex dealtAt(int position) const { return DealOrder.at(static_cast<std::size_t>(position)); }
 };
+
+// The hand is empty again: no drag, no double-click pending, no place the card came from.
+void endDrag(Table& table);
 
 // Where a card lies, read from its position alone as the rules read it.
 bool isInStock(const CardPicture& c);

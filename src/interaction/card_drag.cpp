@@ -2,40 +2,25 @@
 // the foundation row at Top 110 or above, the columns below it.
 #include "card_drag.h"
 
+#include "game/blink.h"
 #include "game/lifecycle.h"
 #include "game/panels.h"
 #include "rules/column.h"
 #include "rules/foundation.h"
 #include "rules/origin.h"
-#include "sound/sound_cues.h"
+#include "game/sound_cues.h"
 
 namespace morvane {
 namespace {
 
-// The first card of a foundation stays there for the whole game.
-bool isFixed(const Table& table, CardIndex card)
-{
-    return hasBaseValue(card, table.BaseValue) && table.FromRow < 1.0F && table.FromSlot < 5.0F;
-}
-
 void askRule(Game& game, CardIndex card)
 {
     Table& table = game.table;
-    table.DropTop = table.card(card).Top;
-    if (table.DropTop > geometry::kFoundationRowBottom) {
+    const float DropTop = table.card(card).Top;
+    if (DropTop > geometry::kFoundationRowBottom) {
         DecDec(table, card);
     } else if (Cresc(table, card)) {
         Finale(game);
-    }
-}
-
-// A press on a card ends a blink of the base-value label, leaving it green.
-void stopBlink(Table& table)
-{
-    if (table.Timer1.Enabled) {
-        table.Timer1.Enabled = false;
-        table.BlinkPhase = false;
-        table.Label1.ForeColor = kLabelGreen;
     }
 }
 
@@ -81,8 +66,7 @@ void Carta_MouseUp(Game& game, CardIndex Index)
     } else {
         sendHome(table, Index);
     }
-    table.DoubleClicked = false;
-    table.Dragging = false;
+    endDrag(table);
 }
 
 void Carta_DblClick(Game& game, CardIndex) { game.table.DoubleClicked = true; }

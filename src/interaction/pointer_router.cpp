@@ -9,6 +9,7 @@
 #include "game/lifecycle.h"
 #include "reserve.h"
 #include "stock.h"
+#include "table_events.h"
 
 namespace morvane {
 namespace {
@@ -109,8 +110,7 @@ void PointerRouter::release(std::int16_t button, float x, float y)
     capture_.reset();
     if (!isLive(ended)) {
         // The drag that a new deal cut short ends here without touching the new game.
-        game_.table.Dragging = false;
-        game_.table.DoubleClicked = false;
+        endDrag(game_.table);
     } else if (!game_.table.closed) {
         releaseOn(ended.target, button, x, y);
     }

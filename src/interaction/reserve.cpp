@@ -3,12 +3,8 @@
 
 #include <string>
 
-#include "game/panels.h"
-
 namespace morvane {
 namespace {
-
-constexpr int kFirstColumnPlace = 5;
 
 void turnReserveCard(Table& table, int place)
 {
@@ -38,15 +34,6 @@ void Mazzo2_Click(Game& game)
         table.Mazzo2.Visible = false;
         table.Label6.Visible = false;
     }
-}
-
-void Form_MouseDown(Game& game) { hidePanels(game.table); }
-
-void Timer1_Timer(Game& game)
-{
-    Table& table = game.table;
-    table.Label1.ForeColor = table.BlinkPhase ? kLabelRed : kLabelGreen;
-    table.BlinkPhase = !table.BlinkPhase;
 }
 
 }  // namespace morvane

@@ -1,4 +1,4 @@
-// The reserve, a press on the bare table, and the blink of the base-value label.
+// The reserve: a click turns its next card into the leftmost free column place.
 #pragma once
 
 #include "game/game.h"
@@ -6,7 +6,5 @@
 namespace morvane {
 
 void Mazzo2_Click(Game& game);
-void Form_MouseDown(Game& game);
-void Timer1_Timer(Game& game);
 
 }  // namespace morvane

@@ -3,8 +3,7 @@
 
 #include <array>
 
-#include "card_drag.h"
-#include "sound/sound_cues.h"
+#include "game/sound_cues.h"
 
 namespace morvane {
 namespace {
@@ -37,30 +36,25 @@ void squareUpWaste(Table& table)
 
 void turnIntoFan(Table& table)
 {
-    table.WasteSlot = 1;
+    std::int16_t WasteSlot = 1;
     forEachStockDealt(table, [&](CardIndex c) {
         if (!isInStock(table.card(c))) {
             return true;
         }
         table.bringToFront(c);
-        table.move(c, 360.0F + geometry::kWasteFanStep * static_cast<float>(table.WasteSlot), geometry::kStockTop);
+        table.move(c, geometry::wasteSlotLeft(WasteSlot), geometry::kStockTop);
         if (!table.StockCards.empty()) {
             table.StockCards.pop_front();
         }
-        ++table.WasteSlot;
-        return table.WasteSlot <= kSlotsPerTurn;
+        ++WasteSlot;
+        return WasteSlot <= kSlotsPerTurn;
     });
-}
-
-bool isOnStockPlace(float X, float Y)
-{
-    return X > geometry::kStockLeft && X < 563.0F && Y > geometry::kStockTopEdge && Y < 110.0F;
 }
 
 // The card of the waste that lies on top, or 0 when the waste is empty.
 CardIndex topWasteCard(const Table& table)
 {
-    constexpr std::array<float, 3> kSlotsFromTop{geometry::kWasteRight, 400.0F, geometry::kWasteLeft};
+    constexpr std::array<float, 3> kSlotsFromTop{geometry::kWasteRight, geometry::kWasteMiddle, geometry::kWasteLeft};
     for (const float slot : kSlotsFromTop) {
         for (int p = kDealPositions; p >= kFirstStockPosition; --p) {
             const CardIndex c = table.dealtAt(p);
@@ -87,11 +81,10 @@ void mazzo_Click(Game& game)
 
 // Cards go back face down: a recycled card is disabled, so that when it is turned again into
 // a slot under newer cards it cannot be taken from under them.
-void Form_MouseUp(Game& game, std::int16_t Button, float X, float Y)
+void recycleWaste(Table& table)
 {
-    Table& table = game.table;
-    if (table.Mazzo.Visible || Button != kLeftButton || !isOnStockPlace(X, Y)) {
-        return;
+    if (table.Mazzo.Visible) {
+        return;  // the stock still holds cards
     }
     forEachStockDealt(table, [&](CardIndex c) {
         CardPicture& card = table.card(c);
@@ -105,11 +98,11 @@ void Form_MouseUp(Game& game, std::int16_t Button, float X, float Y)
     });
 }
 
-void Form_MouseMove(Game& game)
+void enableTopWasteCard(Table& table)
 {
-    const CardIndex top = topWasteCard(game.table);
+    const CardIndex top = topWasteCard(table);
     if (top != 0) {
-        game.table.card(top).Enabled = true;
+        table.card(top).Enabled = true;
     }
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <vector>
 
+#include "game/blink.h"
 #include "origin.h"
 #include "probe.h"
 
@@ -52,7 +53,7 @@ bool placeInColumns(Table& table, CardIndex card)
         above.Enabled = false;
         return true;
     }
-    const std::int16_t k = CollSh(table, here.Left, here.Top, 5);
+    const std::int16_t k = CollSh(table, here.Left, here.Top, kFirstColumnPlace);
     if (k != 0) {
         const Shape& place = table.Shape1.at(static_cast<std::size_t>(k));
         table.move(card, place.Left, place.Top);
@@ -75,7 +76,7 @@ CardIndex CollisioneD(Table& table, CardIndex VCarta, float AreaW, float AreaH)
     }
     const CardIndex hit = probeCorners(AreaW, AreaH, enabled, Containment::Strict);
     if (hit != 0 && hasBaseValue(hit, table.BaseValue)) {
-        table.Timer1.Enabled = true;
+        startBlink(table);
         return 0;
     }
     return hit;
@@ -88,7 +89,6 @@ void DecDec(Table& table, CardIndex ValCarta)
     } else {
         sendHome(table, ValCarta);
     }
-    resetDragFields(table);
 }
 
 }  // namespace morvane

@@ -81,7 +81,6 @@ bool Cresc(Table& table, CardIndex ValCarta)
     } else {
         stackOnPredecessor(table, ValCarta);
     }
-    resetDragFields(table);
     return checkFoundationsComplete(table);
 }
 

@@ -5,6 +5,11 @@ namespace morvane {
 
 bool cameFromFoundation(const Table& table) { return table.FromRow < 1.0F && table.FromSlot < 5.0F; }
 
+bool isFixed(const Table& table, CardIndex card)
+{
+    return hasBaseValue(card, table.BaseValue) && cameFromFoundation(table);
+}
+
 void uncoverOrigin(Table& table, CardIndex released, bool mustBeInColumn)
 {
     const float originLeft = table.FromSlot * geometry::kPlacePitch + geometry::kPlaceOrigin;
@@ -25,12 +30,5 @@ void freeColumnPlaceIfFirstCard(Table& table)
 }
 
 void sendHome(Table& table, CardIndex card) { table.move(card, table.HomeLeft, table.HomeTop); }
-
-void resetDragFields(Table& table)
-{
-    table.DropTop = 0.0F;
-    table.FromSlot = 0.0F;
-    table.FromRow = 0.0F;
-}
 
 }  // namespace morvane

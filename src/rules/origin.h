@@ -8,6 +8,9 @@ namespace morvane {
 // A card pressed on the foundation row, left of the waste: a foundation card.
 bool cameFromFoundation(const Table& table);
 
+// The first card of a foundation, of the base value, stays there for the whole game.
+bool isFixed(const Table& table, CardIndex card);
+
 // Enables the disabled card of the next value that lies at the x the released card came from.
 // With mustBeInColumn, only a card lying in the column area counts.
 void uncoverOrigin(Table& table, CardIndex released, bool mustBeInColumn);
@@ -17,7 +20,5 @@ void freeColumnPlaceIfFirstCard(Table& table);
 
 // A refused card goes back where it was picked up.
 void sendHome(Table& table, CardIndex card);
-
-void resetDragFields(Table& table);
 
 }  // namespace morvane

@@ -8,74 +8,14 @@
 
 namespace morvane {
 
-MidiPlayer::MidiPlayer(AudioDevice& device, Doorbell& doorbell) : device_(device), notices_(doorbell) {}
-
 void MidiPlayer::open(const std::string& path)
 {
     auto piece = readMidiPiece(path);
-    std::lock_guard lock(mutex_);
-    unloadSequencer();
-    silenceSynth();
-    piece_ = std::move(piece);
-    motion_ = Motion::Stopped;
-    fromStart_ = false;
-    position_ = 0;
-    loadSequencer();
+    replacePiece([&] {
+        piece_ = std::move(piece);
+        loadSequencer();
+    });
 }
-
-void MidiPlayer::close()
-{
-    std::lock_guard lock(mutex_);
-    unloadSequencer();
-    silenceSynth();
-    piece_.reset();
-    motion_ = Motion::Stopped;
-    fromStart_ = false;
-    position_ = 0;
-}
-
-void MidiPlayer::play() { start(true); }
-
-void MidiPlayer::resume() { start(false); }
-
-void MidiPlayer::pause()
-{
-    std::lock_guard lock(mutex_);
-    if (motion_ == Motion::Playing) {
-        holdAt(Motion::Paused);
-    }
-}
-
-void MidiPlayer::stop()
-{
-    {
-        std::lock_guard lock(mutex_);
-        if (motion_ != Motion::Stopped) {
-            holdAt(Motion::Stopped);
-        }
-    }
-    notices_.raiseStopCompleted();
-}
-
-void MidiPlayer::rewind()
-{
-    std::lock_guard lock(mutex_);
-    fromStart_ = true;
-}
-
-std::int32_t MidiPlayer::position() const
-{
-    std::lock_guard lock(mutex_);
-    return position_;
-}
-
-std::int32_t MidiPlayer::length() const
-{
-    std::lock_guard lock(mutex_);
-    return piece_ ? piece_->lengthTicks : 0;
-}
-
-void MidiPlayer::setNotifications(PlayerNotifications notifications) { notices_.set(std::move(notifications)); }
 
 void MidiPlayer::attach(fluid_synth_t* synth)
 {
@@ -83,8 +23,8 @@ void MidiPlayer::attach(fluid_synth_t* synth)
         std::lock_guard lock(mutex_);
         synth_ = synth;
         loadSequencer();
-        if (motion_ == Motion::Playing && sequencer_ != nullptr) {
-            fluid_player_play(sequencer_);
+        if (motion_ == Motion::Playing) {
+            startSound(false);
         }
     }
     Mix_HookMusic(&MidiPlayer::mixHook, this);
@@ -101,47 +41,35 @@ void MidiPlayer::detach()
     synth_ = nullptr;
 }
 
-bool MidiPlayer::sounding() const
+// A rewind asks for a fresh sequencer, which starts at tick 0 with no seek for FluidSynth to catch up on.
+void MidiPlayer::toBeginning()
 {
-    std::lock_guard lock(mutex_);
-    return motion_ == Motion::Playing && sequencer_ != nullptr;
+    position_ = 0;
+    unloadSequencer();
+    loadSequencer();
 }
 
-void MidiPlayer::deliverNotices() { notices_.deliver(); }
-
-// Playing while playing carries on; a piece at its end without a rewind ends again at once. A rewind
-// asks for a fresh sequencer, which starts at tick 0 with no seek for FluidSynth to catch up on.
-void MidiPlayer::start(bool honourRewind)
+void MidiPlayer::startSound(bool /*resumePaused*/)
 {
-    {
-        std::lock_guard lock(mutex_);
-        if (!piece_ || motion_ == Motion::Playing) {
-            return;
-        }
-        if (honourRewind && fromStart_) {
-            fromStart_ = false;
-            position_ = 0;
-            unloadSequencer();
-            loadSequencer();
-        } else if (position_ == piece_->lengthTicks) {
-            notices_.raiseDone();
-            return;
-        }
-        motion_ = Motion::Playing;
-        if (sequencer_ != nullptr) {
-            fluid_player_play(sequencer_);
-        }
+    if (sequencer_ != nullptr) {
+        fluid_player_play(sequencer_);
     }
-    device_.wake();
 }
 
 // FluidSynth's player keeps its tick when stopped and releases the notes that sound.
-void MidiPlayer::holdAt(Motion motion)
+void MidiPlayer::haltSound(Motion /*motion*/)
 {
-    motion_ = motion;
     if (sequencer_ != nullptr) {
         fluid_player_stop(sequencer_);
     }
+}
+
+void MidiPlayer::forgetPiece()
+{
+    unloadSequencer();
+    silenceSynth();
+    piece_.reset();
+    position_ = 0;
 }
 
 void MidiPlayer::loadSequencer()

@@ -4,47 +4,41 @@
 #include <fluidsynth.h>
 
 #include <cstdint>
-#include <mutex>
 #include <optional>
 
 #include "sound/audio_device.h"
-#include "sound/media_player.h"
 #include "sound/midi_piece.h"
 #include "sound/player_notices.h"
+#include "sound/sound_player.h"
 
 namespace morvane {
 
 // Position and length are in ticks. The piece ends when its tick reaches its length, the moment the last
 // track ends: FluidSynth's own "done" comes seconds later, which would leave a hole in a looped piece.
 // Until the synth is attached, commands only change the state the game sees; they take effect on attach.
-class MidiPlayer final : public MediaPlayer {
+class MidiPlayer final : public SoundPlayer {
 public:
-    MidiPlayer(AudioDevice& device, Doorbell& doorbell);
-    MidiPlayer(const MidiPlayer&) = delete;
-    MidiPlayer& operator=(const MidiPlayer&) = delete;
+    using SoundPlayer::SoundPlayer;
 
     void open(const std::string& path) override;
-    void close() override;
-    void play() override;
-    void pause() override;
-    void resume() override;
-    void stop() override;
-    void rewind() override;
-    std::int32_t position() const override;
-    std::int32_t length() const override;
-    void setNotifications(PlayerNotifications notifications) override;
 
     // On the audio system's thread: the synth is ready, or about to go.
     void attach(fluid_synth_t* synth);
     void detach();
-    bool sounding() const;
-    void deliverNotices();
 
 private:
-    enum class Motion { Stopped, Playing, Paused };
+    bool hasPiece() const override { return piece_.has_value(); }
+    // A piece stops itself at its end, so Playing is a play under way.
+    bool isPlaying() const override { return motion_ == Motion::Playing; }
+    bool isAtEnd() const override { return position_ == piece_->lengthTicks; }
+    bool isAudible() const override { return sequencer_ != nullptr; }
+    void toBeginning() override;
+    void startSound(bool resumePaused) override;
+    void haltSound(Motion motion) override;
+    void forgetPiece() override;
+    std::int32_t positionNow() const override { return position_; }
+    std::int32_t lengthNow() const override { return piece_ ? piece_->lengthTicks : 0; }
 
-    void start(bool honourRewind);
-    void holdAt(Motion motion);
     void loadSequencer();
     void unloadSequencer();
     void silenceSynth();
@@ -52,14 +46,10 @@ private:
     void render(std::int16_t* frames, int count);
     void followScore();
 
-    AudioDevice& device_;
-    PlayerNotices notices_;
-    mutable std::mutex mutex_;  // the game's commands and the mixer's rendering take turns
+    // The mixer renders under the players' lock, so the game's commands and the rendering take turns.
     fluid_synth_t* synth_ = nullptr;
     fluid_player_t* sequencer_ = nullptr;
     std::optional<MidiPiece> piece_;
-    Motion motion_ = Motion::Stopped;
-    bool fromStart_ = false;
     std::int32_t position_ = 0;
 };
 

@@ -2,79 +2,27 @@
 #include "sound/wave_player.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace morvane {
 
-WavePlayer::WavePlayer(AudioDevice& device, Doorbell& doorbell) : device_(device), notices_(doorbell) {}
-
 void WavePlayer::open(const std::string& path)
 {
-    std::lock_guard lock(mutex_);
-    unload();
-    path_ = path;
-    isOpen_ = true;
-    motion_ = Motion::Stopped;
-    fromStart_ = false;
-    load();
+    replacePiece([&] {
+        path_ = path;
+        isOpen_ = true;
+        load();
+    });
 }
 
-void WavePlayer::close()
+std::int32_t WavePlayer::positionNow() const
 {
-    std::lock_guard lock(mutex_);
-    unload();
-    path_.clear();
-    isOpen_ = false;
-    motion_ = Motion::Stopped;
-    fromStart_ = false;
-}
-
-void WavePlayer::play() { start(true); }
-
-void WavePlayer::resume() { start(false); }
-
-void WavePlayer::pause()
-{
-    std::lock_guard lock(mutex_);
-    if (motion_ == Motion::Playing && !finished()) {
-        motion_ = Motion::Paused;
-        if (channel_ >= 0) {
-            Mix_Pause(channel_);
-        }
-    }
-}
-
-void WavePlayer::stop()
-{
-    {
-        std::lock_guard lock(mutex_);
-        if (motion_ != Motion::Stopped) {
-            motion_ = Motion::Stopped;
-            halt();
-        }
-    }
-    notices_.raiseStopCompleted();
-}
-
-void WavePlayer::rewind()
-{
-    std::lock_guard lock(mutex_);
-    fromStart_ = true;
-}
-
-std::int32_t WavePlayer::position() const
-{
-    std::lock_guard lock(mutex_);
     return static_cast<std::int32_t>(std::min(cursor_.load(), soundBytes_.load()) / AudioDevice::kFrameBytes);
 }
 
-std::int32_t WavePlayer::length() const
+std::int32_t WavePlayer::lengthNow() const
 {
-    std::lock_guard lock(mutex_);
     return static_cast<std::int32_t>(soundBytes_.load() / AudioDevice::kFrameBytes);
 }
-
-void WavePlayer::setNotifications(PlayerNotifications notifications) { notices_.set(std::move(notifications)); }
 
 void WavePlayer::attach(int channel)
 {
@@ -98,41 +46,29 @@ void WavePlayer::detach()
     channel_ = -1;
 }
 
-bool WavePlayer::sounding() const
+void WavePlayer::startSound(bool resumePaused)
 {
-    std::lock_guard lock(mutex_);
-    return motion_ == Motion::Playing && !finished();
+    if (!resumePaused) {
+        playFromCursor();
+    } else if (channel_ >= 0) {
+        Mix_Resume(channel_);
+    }
 }
 
-void WavePlayer::deliverNotices() { notices_.deliver(); }
-
-// A sound that still plays carries on; one paused goes on from where it stopped unless it was rewound;
-// one at its end without a rewind ends again at once.
-void WavePlayer::start(bool honourRewind)
+void WavePlayer::haltSound(Motion motion)
 {
-    {
-        std::lock_guard lock(mutex_);
-        if (!isOpen_ || (motion_ == Motion::Playing && !finished())) {
-            return;
-        }
-        const bool restart = honourRewind && fromStart_;
-        if (restart) {
-            fromStart_ = false;
-            cursor_ = 0;
-        } else if (sound_ != nullptr && finished()) {
-            notices_.raiseDone();
-            return;
-        }
-        if (motion_ == Motion::Paused && !restart) {
-            if (channel_ >= 0) {
-                Mix_Resume(channel_);
-            }
-        } else {
-            playFromCursor();
-        }
-        motion_ = Motion::Playing;
+    if (motion == Motion::Stopped) {
+        halt();
+    } else if (channel_ >= 0) {
+        Mix_Pause(channel_);
     }
-    device_.wake();
+}
+
+void WavePlayer::forgetPiece()
+{
+    unload();
+    path_.clear();
+    isOpen_ = false;
 }
 
 // A sound that cannot be loaded (missing, empty, not a sound, a format the mixer does not read) stays

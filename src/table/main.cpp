@@ -15,7 +15,8 @@ int main(int argc, char* argv[])
     morvane::QtEventPump events;
     morvane::QtRandom random;
     morvane::QtBeeper beeper;
-    morvane::TableWindow window({clock, events, random, beeper, audio.music(), audio.rustle(),
+    morvane::QtWindowControl windowControl;
+    morvane::TableWindow window({clock, events, random, beeper, windowControl, audio.music(), audio.rustle(),
                                  morvane::soundFolder(QCoreApplication::applicationDirPath().toStdString())});
     window.show();
     // The sound loads in the background once the window has shown.

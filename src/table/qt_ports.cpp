@@ -45,4 +45,6 @@ double QtRandom::next() { return uniform_(engine_); }
 
 void QtBeeper::beep() { QApplication::beep(); }
 
+void QtWindowControl::closeWindow() { QApplication::closeAllWindows(); }
+
 }  // namespace morvane

@@ -1,4 +1,4 @@
-// The machine as Qt offers it: the time of day, the event loop, chance and the beep.
+// The machine as Qt offers it: the time of day, the event loop, chance, the beep and closing the window.
 #pragma once
 
 #include <random>
@@ -36,6 +36,12 @@ private:
 class QtBeeper : public Beeper {
 public:
     void beep() override;
+};
+
+// The game is one window: closing it, and so every window the program shows, ends the program.
+class QtWindowControl : public WindowControl {
+public:
+    void closeWindow() override;
 };
 
 }  // namespace morvane

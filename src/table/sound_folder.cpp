@@ -1,9 +1,10 @@
 // The folder of the sound files, chosen once at start-up.
 #include "sound_folder.h"
 
-#include <array>
 #include <filesystem>
 #include <system_error>
+
+#include "game/sound_cues.h"
 
 namespace morvane {
 namespace {
@@ -12,11 +13,9 @@ namespace fs = std::filesystem;
 
 bool holdsSoundFiles(const fs::path& folder)
 {
-    const std::array<fs::path, 3> files{fs::path("Music") / "10vazid.mid", fs::path("Music") / "finale.mid",
-                                        "carta.wav"};
     std::error_code unreadable;
-    for (const fs::path& file : files) {
-        if (fs::is_regular_file(folder / file, unreadable)) {
+    for (const char* file : kSoundFiles) {
+        if (fs::is_regular_file(folder / fs::path(file).make_preferred(), unreadable)) {
             return true;
         }
     }

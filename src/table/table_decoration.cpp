@@ -3,6 +3,8 @@
 
 #include <QPainter>
 
+#include "game/geometry.h"
+
 namespace morvane {
 namespace {
 
@@ -16,6 +18,8 @@ void line(QPainter& painter, QPoint from, QPoint to, const QColor& colour)
     painter.drawLine(from, to);
 }
 
+QPoint pixel(float x, float y) { return {static_cast<int>(x), static_cast<int>(y)}; }
+
 void filledBox(QPainter& painter, QPoint from, QPoint to) { painter.fillRect(QRect(from, to), kDarkGreen); }
 
 }  // namespace
@@ -28,11 +32,14 @@ void drawDecoration(QPainter& painter, int bottom)
     line(painter, {84, 116}, {84, bottom}, Qt::black);
     line(painter, {84, 116}, {370, 116}, Qt::black);
     line(painter, {370, 116}, {370, bottom}, kSilver);
-    filledBox(painter, {500, 10}, {563, 110});
-    line(painter, {499, 9}, {564, 9}, Qt::black);
-    line(painter, {499, 9}, {499, 111}, Qt::black);
-    line(painter, {499, 111}, {564, 111}, kShadow);
-    line(painter, {564, 9}, {564, 111}, kShadow);
+    const QRect stock(pixel(geometry::kStockLeft, geometry::kStockTopEdge),
+                      pixel(geometry::kStockRight, geometry::kStockBottom));
+    filledBox(painter, stock.topLeft(), stock.bottomRight());
+    const QRect frame = stock.adjusted(-1, -1, 1, 1);
+    line(painter, frame.topLeft(), frame.topRight(), Qt::black);
+    line(painter, frame.topLeft(), frame.bottomLeft(), Qt::black);
+    line(painter, frame.bottomLeft(), frame.bottomRight(), kShadow);
+    line(painter, frame.topRight(), frame.bottomRight(), kShadow);
     // The empty-stock ring: white, three pixels wide, filled like every closed figure on the table.
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(QPen(Qt::white, 3));

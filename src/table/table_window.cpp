@@ -5,13 +5,14 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <utility>
 
 #include "game/lifecycle.h"
 #include "game/panels.h"
-#include "interaction/reserve.h"
+#include "game/sound_cues.h"
+#include "interaction/table_events.h"
 #include "pictures.h"
 #include "sound/media_player.h"
-#include "sound/sound_cues.h"
 #include "table_view.h"
 #include "text_panels.h"
 
@@ -23,9 +24,7 @@ constexpr int kWindowFontPixels = 12;
 
 }  // namespace
 
-TableWindow::TableWindow(WindowPorts ports)
-    : game_{Table{}, Ports{ports.clock, ports.events, ports.random, ports.beeper, *this, ports.music, ports.rustle,
-                           ports.programFolder}}
+TableWindow::TableWindow(Ports ports) : game_{Table{}, std::move(ports)}
 {
     setWindowTitle(QStringLiteral("Vandrel - Morvane"));
     setFont(Pictures::windowFont(kWindowFontPixels));
@@ -134,7 +133,5 @@ void TableWindow::closeEvent(QCloseEvent* event)
     }
     event->accept();
 }
-
-void TableWindow::closeWindow() { close(); }
 
 }  // namespace morvane

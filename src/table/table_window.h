@@ -4,7 +4,6 @@
 
 #include <QMainWindow>
 #include <QTimer>
-#include <string>
 
 #include "game/game.h"
 #include "interaction/pointer_router.h"
@@ -16,20 +15,10 @@ namespace morvane {
 class TableView;
 class TextPanels;
 
-struct WindowPorts {
-    Clock& clock;
-    EventPump& events;
-    RandomSource& random;
-    Beeper& beeper;
-    MediaPlayer& music;
-    MediaPlayer& rustle;
-    std::string programFolder;
-};
-
-class TableWindow : public QMainWindow, private WindowControl {
+class TableWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TableWindow(WindowPorts ports);
+    explicit TableWindow(Ports ports);
     ~TableWindow() override;
 
     const Table& table() const { return game_.table; }
@@ -41,7 +30,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void closeWindow() override;
     void buildMenus();
     void wirePlayerNotifications();
     // Runs a handler of the game, then lets the screen follow.

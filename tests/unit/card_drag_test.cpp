@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "interaction/card_drag.h"
-#include "interaction/reserve.h"
+#include "interaction/table_events.h"
 #include "support/dealt_game_test.h"
 #include "support/fake_ports.h"
 #include "support/table_invariants.h"
@@ -67,15 +67,13 @@ TEST_F(CardDragTest, TheFirstCardOfAFoundationAlwaysGoesHome)
 TEST_F(CardDragTest, ARightButtonPressStartsNoDragButItsReleaseAsksARule)
 {
     deal(kBaseValueInColumn);
-    carry(game(), 3, 165.0F, 15.0F, {20.0F, 30.0F});  // the fixed base card: no rule resets the drag fields
-    ASSERT_EQ(table().FromSlot, 1.0F);
-    const float staleRow = table().FromRow;
+    carry(game(), 3, 165.0F, 15.0F, {20.0F, 30.0F});  // the fixed base card goes home; its grab point stays
 
     Carta_MouseMove(game(), 4, 10.0F, 10.0F);
     Carta_MouseDown(game(), 4, kRightButton, 10.0F, 10.0F);
     EXPECT_FALSE(table().Dragging);
-    EXPECT_EQ(table().FromSlot, 1.0F);
-    EXPECT_EQ(table().FromRow, staleRow);
+    EXPECT_EQ(table().FromSlot, 0.0F);  // not column 2's slot and row, where the card lies
+    EXPECT_EQ(table().FromRow, 0.0F);
     EXPECT_EQ(table().GrabX, 20.0F);
     EXPECT_EQ(table().GrabY, 30.0F);
     Carta_MouseMove(game(), 4, 60.0F, 90.0F);

@@ -36,7 +36,6 @@ TEST_F(ColumnTest, ACardLinesUpUnderTheNextValueOfTheOtherGroup)
     EXPECT_FALSE(table().Timer1.Enabled);
     EXPECT_EQ(table().FromSlot, 0.0F);
     EXPECT_EQ(table().FromRow, 0.0F);
-    EXPECT_EQ(table().DropTop, 0.0F);
 }
 
 TEST_F(ColumnTest, TwoShortSuitsNeverLineUp)

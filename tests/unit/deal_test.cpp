@@ -149,11 +149,6 @@ TEST_F(DealtTable, TheStockIsTurnedInDealOrder)
     EXPECT_EQ(stock, std::vector<int>(order.begin() + 12, order.end()));
 }
 
-TEST_F(DealtTable, ThePoolIsEmptied)
-{
-    EXPECT_TRUE(std::all_of(table.Pool.begin(), table.Pool.end(), [](std::int16_t entry) { return entry == 0; }));
-}
-
 struct BaseCase {
     int baseCard;
     std::int16_t baseValue;

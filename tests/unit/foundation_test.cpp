@@ -30,7 +30,6 @@ TEST_F(FoundationTest, TheNextCardOfTheSuitStacksExactlyOnItsPredecessor)
     EXPECT_EQ(table().PlaceCard[5], 5);
     EXPECT_EQ(table().FromSlot, 0.0F);
     EXPECT_EQ(table().FromRow, 0.0F);
-    EXPECT_EQ(table().DropTop, 0.0F);
 }
 
 TEST_F(FoundationTest, TheAceFollowsTheKingAndTheKingTheHorse)

@@ -143,7 +143,6 @@ protected:
         for (int turned = 0; turned < 9; ++turned) {
             table.StockCards.pop_front();
         }
-        table.DropTop = 140.0F;
         table.FromSlot = 5.142857F;
         table.FromRow = 3.0F;
         table.Timer1.Enabled = true;
@@ -159,7 +158,6 @@ TEST_F(GameInPlay, ANewGameLeavesNoCardOfTheOldOneOnTheTable)
 TEST_F(GameInPlay, ANewGameResetsTheMoveAndReserveState)
 {
     Nuova_Click(machine->game);
-    EXPECT_EQ(table.DropTop, 0.0F);
     EXPECT_EQ(table.FromSlot, 0.0F);
     EXPECT_EQ(table.FromRow, 0.0F);
     EXPECT_EQ(table.ReserveNext, 6);

@@ -11,7 +11,7 @@
 
 #include "game/lifecycle.h"
 #include "interaction/pointer_router.h"
-#include "interaction/reserve.h"
+#include "interaction/table_events.h"
 #include "support/fake_ports.h"
 #include "support/table_invariants.h"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "game/lifecycle.h"
-#include "sound/sound_cues.h"
+#include "game/sound_cues.h"
 #include "support/fake_ports.h"
 
 namespace morvane {

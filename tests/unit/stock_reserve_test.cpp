@@ -6,6 +6,7 @@
 #include "interaction/card_drag.h"
 #include "interaction/reserve.h"
 #include "interaction/stock.h"
+#include "interaction/table_events.h"
 #include "support/dealt_game_test.h"
 #include "support/fake_ports.h"
 #include "support/table_invariants.h"

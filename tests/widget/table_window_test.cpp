@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "support/fake_ports.h"
+#include "table/qt_ports.h"
 #include "table/table_window.h"
 
 using morvane::Table;
@@ -62,6 +63,7 @@ private:
         QApplication::sendEvent(view(), &move);
     }
 
+    morvane::QtWindowControl closer_;
     std::unique_ptr<morvane::testing::FakeMachine> machine_;
     std::unique_ptr<TableWindow> window_;
 };
@@ -71,7 +73,7 @@ void TableWindowTest::init()
     machine_ = std::make_unique<morvane::testing::FakeMachine>();
     auto& m = *machine_;
     window_ = std::make_unique<TableWindow>(
-        morvane::WindowPorts{m.clock, m.events, m.random, m.beeper, m.music, m.rustle, "/game"});
+        morvane::Ports{m.clock, m.events, m.random, m.beeper, closer_, m.music, m.rustle, "/game"});
 }
 
 void TableWindowTest::cleanup()

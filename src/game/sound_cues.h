@@ -1,9 +1,17 @@
 // When the music and the card rustle play: the commands the game sends to its two players.
 #pragma once
 
-#include "game/game.h"
+#include <array>
+
+#include "game.h"
 
 namespace morvane {
+
+// The three sound files, relative to the folder the game opens its sound from.
+inline constexpr const char* kBackgroundMusicFile = "Music/10vazid.mid";
+inline constexpr const char* kFinalMusicFile = "Music/finale.mid";
+inline constexpr const char* kRustleFile = "carta.wav";
+inline constexpr std::array<const char*, 3> kSoundFiles{kBackgroundMusicFile, kFinalMusicFile, kRustleFile};
 
 // Steps run at points of the game's life.
 void setUpPlayers(Game& game);    // window load

@@ -4,22 +4,21 @@
 
 #include <filesystem>
 
-#include "media_player.h"
+#include "sound/media_player.h"
 
 namespace morvane {
 namespace {
 
-std::string soundFile(const Game& game, const std::filesystem::path& relative)
+// In the platform's own separators, as the build lays the files out beside the game.
+std::string soundFile(const Game& game, const char* relative)
 {
-    return (std::filesystem::path(game.ports.programFolder) / relative).string();
+    return (std::filesystem::path(game.ports.programFolder) / std::filesystem::path(relative).make_preferred())
+        .string();
 }
 
-std::string backgroundMusic(const Game& game)
-{
-    return soundFile(game, std::filesystem::path("Music") / "10vazid.mid");
-}
-std::string finalMusic(const Game& game) { return soundFile(game, std::filesystem::path("Music") / "finale.mid"); }
-std::string rustleSound(const Game& game) { return soundFile(game, "carta.wav"); }
+std::string backgroundMusic(const Game& game) { return soundFile(game, kBackgroundMusicFile); }
+std::string finalMusic(const Game& game) { return soundFile(game, kFinalMusicFile); }
+std::string rustleSound(const Game& game) { return soundFile(game, kRustleFile); }
 
 // A piece that has played to its end starts again from its beginning at the next play.
 bool hasEnded(const MediaPlayer& player) { return player.position() == player.length(); }
