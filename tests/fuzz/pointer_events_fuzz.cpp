@@ -28,7 +28,11 @@ public:
     Bytes(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
     bool atEnd() const { return at_ >= size_; }
     std::uint8_t byte() { return at_ < size_ ? data_[at_++] : 0; }
-    std::uint16_t word() { return static_cast<std::uint16_t>(byte() << 8 | byte()); }
+    std::uint16_t word()
+    {
+        const int high = byte();
+        return static_cast<std::uint16_t>(high << 8 | byte());
+    }
 
     // Mostly a point of the table in quarter pixels, a little beyond its edges; now and then far
     // outside the window, where a captured pointer may wander.
