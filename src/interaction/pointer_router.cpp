@@ -3,8 +3,6 @@
 // held across it can never be carried into the new game.
 #include "pointer_router.h"
 
-#include <ranges>
-
 #include "card_drag.h"
 #include "game/lifecycle.h"
 #include "reserve.h"
@@ -49,7 +47,9 @@ bool isOn(const Table& table, const Target& target, float x, float y)
 
 Target targetAt(const Table& table, float x, float y)
 {
-    for (const CardIndex c : std::views::reverse(table.drawingOrder)) {
+    // The topmost card first; plain reverse iterators, as clang 14 cannot take libstdc++ 12's views::reverse.
+    for (auto it = table.drawingOrder.rbegin(); it != table.drawingOrder.rend(); ++it) {
+        const CardIndex c = *it;
         if (cardBox(table.card(c)).contains(x, y)) {
             return table.card(c).Enabled ? Target{Control::Card, c} : Target{};
         }

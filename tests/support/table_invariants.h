@@ -2,6 +2,10 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <numeric>
 #include <optional>
 #include <set>
 #include <sstream>
@@ -165,16 +169,49 @@ inline bool isWasteSlot(float left, float top)
 
 // ---- The whole table ---------------------------------------------------------------------------
 
-// Checks, after any event, that the table is whole: every card in exactly one zone, the piles
-// agreeing with their counters, foundations and columns built by the rules, and no card within a
-// player's reach that the rules do not let the player take. `inHand` is the card a live drag
-// carries: it counts as lying where it was picked up. Returns the first fault found, or "".
+enum class Zone { Nowhere, Stock, Reserve, Waste, Foundation, Column };
+
+// The zone a card rests in; `pile` is the foundation or column 1..4.
+struct Spot {
+    Zone zone = Zone::Nowhere;
+    int pile = 0;
+    friend bool operator==(const Spot&, const Spot&) = default;
+};
+
+// What one moment of a game looks like to a player: where each card rests, the top of every pile
+// and what the stock and the reserve give next. Two moments, one event apart, tell which cards
+// changed zone and whether the rules allowed it.
+struct TableMoment {
+    std::uint32_t deal = 0;
+    std::int16_t baseValue = 0;
+    std::array<Spot, kCardCount + 1> spot{};
+    std::array<bool, kCardCount + 1> enabled{};
+    std::array<CardIndex, 5> foundationTop{};  // 0 while empty
+    std::array<CardIndex, 5> columnLast{};     // 0 while empty
+    CardIndex wasteTop = 0;
+    std::vector<CardIndex> stock;  // in deal order: the order in which it is turned
+    CardIndex nextReserveCard = 0;
+
+    bool isTopOfItsPile(CardIndex c) const
+    {
+        const Spot s = spot[static_cast<std::size_t>(c)];
+        return (s.zone == Zone::Foundation && foundationTop[static_cast<std::size_t>(s.pile)] == c) ||
+               (s.zone == Zone::Column && columnLast[static_cast<std::size_t>(s.pile)] == c) ||
+               (s.zone == Zone::Waste && wasteTop == c);
+    }
+};
+
+// Checks, after any event, that the table is whole: the 40 cards each in exactly one zone and once
+// in the drawing order, the piles agreeing with their counters, foundations and columns built by
+// the rules, and only the top card of a pile enabled. `inHand` is the card a live drag carries: it
+// counts as lying where it was picked up. fault() returns the first fault found, or "".
 class TableAudit {
 public:
     TableAudit(const Table& table, CardIndex inHand) : table_(table), inHand_(inHand) {}
 
     std::string fault()
     {
+        checkDrawingOrder();
         sortIntoZones();
         checkStock();
         checkReserve();
@@ -183,9 +220,12 @@ public:
             checkColumn(k);
         }
         checkWaste();
-        checkReach();
+        checkEnabled();
         return fault_.str();
     }
+
+    // The moment the audit read; call after fault().
+    const TableMoment& moment() const { return moment_; }
 
 private:
     Point restingPlace(CardIndex c) const
@@ -204,20 +244,41 @@ private:
         }
     }
 
+    void place(CardIndex c, Zone zone, int pile = 0) { moment_.spot[static_cast<std::size_t>(c)] = {zone, pile}; }
+
+    void checkDrawingOrder()
+    {
+        std::vector<CardIndex> order = table_.drawingOrder;
+        std::sort(order.begin(), order.end());
+        std::vector<CardIndex> all(kCardCount);
+        std::iota(all.begin(), all.end(), CardIndex{1});
+        if (order != all) {
+            fail("the drawing order holds ", table_.drawingOrder.size(), " entries, not the 40 cards once each");
+        }
+    }
+
     void sortIntoZones()
     {
+        moment_.deal = table_.dealNumber;
+        moment_.baseValue = table_.BaseValue;
         for (CardIndex c = 1; c <= kCardCount; ++c) {
+            moment_.enabled[static_cast<std::size_t>(c)] = table_.card(c).Enabled;
             const Point p = restingPlace(c);
             if (const auto k = foundationAt(p.x, p.y)) {
                 foundation_[*k].push_back(c);
+                place(c, Zone::Foundation, *k);
             } else if (const auto spot = columnAt(p.x, p.y)) {
                 column_[spot->column].push_back({c, spot->row});
+                place(c, Zone::Column, spot->column);
             } else if (p.x == geometry::kParkedLeft && p.y == geometry::kReserveTop) {
                 reserve_.insert(c);
+                place(c, Zone::Reserve);
             } else if (p.x == geometry::kParkedLeft && p.y == geometry::kStockTop) {
                 stock_.insert(c);
+                place(c, Zone::Stock);
             } else if (isWasteSlot(p.x, p.y)) {
                 waste_.push_back(c);
+                place(c, Zone::Waste);
             } else {
                 fail("card ", c, " lies in no zone, at (", p.x, ", ", p.y, ")");
             }
@@ -237,6 +298,11 @@ private:
             fail("the stock image is ", table_.Mazzo.Visible ? "shown" : "hidden", " with ", stock_.size(),
                  " cards in the stock");
         }
+        for (int p = kFirstStockPosition; p <= kDealPositions; ++p) {
+            if (stock_.contains(table_.dealtAt(p))) {
+                moment_.stock.push_back(table_.dealtAt(p));
+            }
+        }
     }
 
     void checkReserve()
@@ -253,6 +319,7 @@ private:
             table_.Label6.Caption != std::to_string(kReserveEnd - table_.ReserveNext)) {
             fail("the reserve image or counter does not show ReserveNext ", table_.ReserveNext);
         }
+        moment_.nextReserveCard = left ? table_.dealtAt(table_.ReserveNext) : 0;
     }
 
     // A run of one suit upward from a card of the base value, PlaceCard(k) on top.
@@ -266,6 +333,7 @@ private:
             }
             return;
         }
+        moment_.foundationTop[static_cast<std::size_t>(k)] = top;
         std::set<CardIndex> run;
         for (CardIndex c = top; run.insert(c).second; c = predecessorOf(c)) {
             if (hasBaseValue(c, table_.BaseValue)) {
@@ -302,7 +370,7 @@ private:
             fail("PlaceCard(", k + 4, ") = ", table_.placeCard(k + 4), " with ", rows.size(), " cards in column ", k);
         }
         if (!rows.empty()) {
-            lastOfColumn_.insert(rows.back().second);
+            moment_.columnLast[static_cast<std::size_t>(k)] = rows.back().second;
         }
     }
 
@@ -332,7 +400,7 @@ private:
             fail("the waste fan is broken: ", pile_.size(), " at 380, ", at400.size(), " at 400, ", at420.size(),
                  " at 420");
         }
-        wasteTop_ = !at420.empty() ? at420.front() : !at400.empty() ? at400.front() : topmostOf(pile_);
+        moment_.wasteTop = !at420.empty() ? at420.front() : !at400.empty() ? at400.front() : topmostOf(pile_);
     }
 
     bool dealtToStock(CardIndex c) const
@@ -345,21 +413,77 @@ private:
         return false;
     }
 
-    // Every card a press can reach is one a player may take.
-    void checkReach()
+    // Only the top of a pile is enabled: the last card of a column, the top of a foundation, the top
+    // of the waste (a card turned from the reserve is a column's last card). One exception the rules
+    // make on purpose: a card of the base value opening a foundation enables the disabled cards of
+    // the next value at the x it came from without looking at the row, which can enable a card
+    // lying exactly under another on the foundation above that column, or deep in the waste pile
+    // at 380. Such a card must stay out of reach of every press.
+    void checkEnabled()
     {
         for (CardIndex c = 1; c <= kCardCount; ++c) {
-            if (c == inHand_ || !table_.card(c).Enabled || !reachablePointOf(table_, c)) {
+            if (c == inHand_ || !table_.card(c).Enabled || moment_.isTopOfItsPile(c)) {
                 continue;
             }
-            const bool foundationTop =
-                std::ranges::any_of(std::vector<int>{1, 2, 3, 4}, [&](int k) { return table_.placeCard(k) == c; });
-            if (!foundationTop && !lastOfColumn_.contains(c) && c != wasteTop_) {
-                const std::optional<Point> p = reachablePointOf(table_, c);
-                fail("card ", c, " at (", table_.card(c).Left, ", ", table_.card(c).Top, ") can be taken at (", p->x,
-                     ", ", p->y, ") but is no top of a column, foundation or the waste");
+            const Spot spot = moment_.spot[static_cast<std::size_t>(c)];
+            const Point p = restingPlace(c);
+            const CoverOf cover = coverOf(c);
+            if (spot.zone == Zone::Stock || spot.zone == Zone::Reserve) {
+                fail("card ", c, " is enabled in the ", spot.zone == Zone::Stock ? "stock" : "reserve");
+            } else if (cover.partly != 0) {
+                fail("card ", c, " at (", p.x, ", ", p.y, ") is enabled but partly covered by card ", cover.partly);
+            } else if (cover.exactly == 0 || !isUnderAnOpeningsOrigin(c, spot, p)) {
+                fail("card ", c, " at (", p.x, ", ", p.y,
+                     ") is enabled but no top of a column, foundation or the waste");
+            } else if (const std::optional<Point> at = reachablePointOf(restingTable(), c)) {
+                fail("card ", c, ", enabled under card ", cover.exactly, ", can be taken at (", at->x, ", ", at->y,
+                     ")");
             }
         }
+    }
+
+    // A card of the value after the base value, on a foundation or in the waste pile at 380.
+    bool isUnderAnOpeningsOrigin(CardIndex c, Spot spot, Point p) const
+    {
+        const bool nextValue = valueKey(c) == valueKey(table_.BaseValue + 1);
+        return nextValue &&
+               (spot.zone == Zone::Foundation || (spot.zone == Zone::Waste && p.x == geometry::kWasteLeft));
+    }
+
+    // The cards drawn over c: one lying exactly on it, and one covering part of it (0 for none).
+    struct CoverOf {
+        CardIndex exactly = 0;
+        CardIndex partly = 0;
+    };
+
+    CoverOf coverOf(CardIndex c) const
+    {
+        CoverOf cover;
+        const Point p = restingPlace(c);
+        const auto from = std::find(table_.drawingOrder.begin(), table_.drawingOrder.end(), c);
+        for (auto it = from == table_.drawingOrder.end() ? from : from + 1; it != table_.drawingOrder.end(); ++it) {
+            const Point q = restingPlace(*it);
+            if (q.x == p.x && q.y == p.y) {
+                cover.exactly = *it;
+            } else if (q.x < p.x + geometry::kCardWidth && p.x < q.x + geometry::kCardWidth &&
+                       q.y < p.y + geometry::kCardHeight && p.y < q.y + geometry::kCardHeight) {
+                cover.partly = *it;
+            }
+        }
+        return cover;
+    }
+
+    // The table with the card in hand back where it was picked up, as a press after its release finds it.
+    const Table& restingTable()
+    {
+        if (inHand_ == 0) {
+            return table_;
+        }
+        if (!resting_) {
+            resting_ = std::make_unique<Table>(table_);
+            resting_->move(inHand_, table_.HomeLeft, table_.HomeTop);
+        }
+        return *resting_;
     }
 
     CardIndex topmostOf(const std::vector<CardIndex>& cards) const
@@ -381,8 +505,8 @@ private:
     std::set<CardIndex> stock_;
     std::vector<CardIndex> waste_;
     std::vector<CardIndex> pile_;
-    std::set<CardIndex> lastOfColumn_;
-    CardIndex wasteTop_ = 0;
+    TableMoment moment_;
+    std::unique_ptr<Table> resting_;
 };
 
 inline std::string tableFault(const Table& table, CardIndex inHand = 0) { return TableAudit(table, inHand).fault(); }

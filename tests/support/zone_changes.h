@@ -1,0 +1,146 @@
+// Two moments of a game one event apart: every card that changed zone got there by a move the
+// rules allow, and the table stayed whole.
+#pragma once
+
+#include <algorithm>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/table_invariants.h"
+
+namespace morvane::testing {
+
+namespace zone_changes {
+
+inline const char* nameOf(Zone zone)
+{
+    switch (zone) {
+    case Zone::Stock:
+        return "stock";
+    case Zone::Reserve:
+        return "reserve";
+    case Zone::Waste:
+        return "waste";
+    case Zone::Foundation:
+        return "foundation";
+    case Zone::Column:
+        return "column";
+    default:
+        return "nowhere";
+    }
+}
+
+inline Spot spotOf(const TableMoment& m, CardIndex c) { return m.spot[static_cast<std::size_t>(c)]; }
+
+// A turn of the stock: the stock's next cards in deal order, three or what is left, into the waste.
+inline bool isStockTurn(const TableMoment& before, const TableMoment& after, const std::vector<CardIndex>& moved)
+{
+    const std::size_t turned = std::min<std::size_t>(3, before.stock.size());
+    std::vector<CardIndex> next(before.stock.begin(), before.stock.begin() + static_cast<std::ptrdiff_t>(turned));
+    std::ranges::sort(next);
+    return moved == next && std::ranges::all_of(moved, [&](CardIndex c) {
+               return spotOf(before, c).zone == Zone::Stock && spotOf(after, c).zone == Zone::Waste;
+           });
+}
+
+// The waste turned back: all its cards into the stock.
+inline bool isRecycle(const TableMoment& before, const TableMoment& after, const std::vector<CardIndex>& moved)
+{
+    for (CardIndex c = 1; c <= kCardCount; ++c) {
+        const bool wasInWaste = spotOf(before, c).zone == Zone::Waste;
+        if (wasInWaste != std::ranges::binary_search(moved, c) ||
+            (wasInWaste && spotOf(after, c).zone != Zone::Stock)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The reserve's next card onto the leftmost empty column place.
+inline bool isReserveTurn(const TableMoment& before, const TableMoment& after, CardIndex c)
+{
+    const Spot to = spotOf(after, c);
+    if (spotOf(before, c).zone != Zone::Reserve || c != before.nextReserveCard || to.zone != Zone::Column) {
+        return false;
+    }
+    for (int k = 1; k <= to.pile; ++k) {
+        if ((before.columnLast[static_cast<std::size_t>(k)] == 0) != (k == to.pile)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A card the player could take, carried onto a foundation or a column that takes it.
+inline bool isPlayedMove(const TableMoment& before, const TableMoment& after, CardIndex c)
+{
+    const Spot from = spotOf(before, c);
+    const Spot to = spotOf(after, c);
+    const bool baseValue = hasBaseValue(c, before.baseValue);
+    if (!before.enabled[static_cast<std::size_t>(c)] || !before.isTopOfItsPile(c) ||
+        (from.zone == Zone::Foundation && baseValue)) {
+        return false;
+    }
+    if (to.zone == Zone::Foundation) {
+        const CardIndex top = before.foundationTop[static_cast<std::size_t>(to.pile)];
+        return baseValue ? top == 0 : top != 0 && top == predecessorOf(c);
+    }
+    if (to.zone == Zone::Column) {
+        const CardIndex last = before.columnLast[static_cast<std::size_t>(to.pile)];
+        return last == 0 || (groupOf(last) != groupOf(c) && valueKey(predecessorOf(last)) == valueKey(c) &&
+                             !hasBaseValue(last, before.baseValue));
+    }
+    return false;
+}
+
+}  // namespace zone_changes
+
+// Why the cards that changed zone between two moments of one deal could not have done so in one
+// event, or "" when they could (or when a new deal lies between them).
+inline std::string zoneChangeFault(const TableMoment& before, const TableMoment& after)
+{
+    using namespace zone_changes;
+    if (before.deal != after.deal) {
+        return "";
+    }
+    std::vector<CardIndex> moved;
+    for (CardIndex c = 1; c <= kCardCount; ++c) {
+        if (spotOf(before, c) != spotOf(after, c)) {
+            moved.push_back(c);
+        }
+    }
+    if (moved.empty() || isStockTurn(before, after, moved) || isRecycle(before, after, moved) ||
+        (moved.size() == 1 && (isReserveTurn(before, after, moved[0]) || isPlayedMove(before, after, moved[0])))) {
+        return "";
+    }
+    std::ostringstream text;
+    text << moved.size() << " cards changed zone in one event, which no move allows:";
+    for (const CardIndex c : moved) {
+        text << " card " << c << " from " << nameOf(spotOf(before, c).zone) << ' ' << spotOf(before, c).pile << " to "
+             << nameOf(spotOf(after, c).zone) << ' ' << spotOf(after, c).pile << ';';
+    }
+    return text.str();
+}
+
+// Follows a game event by event: after each, the table must be whole (the strict audit) and must
+// have come from the moment before by a move the rules allow.
+class TableWatch {
+public:
+    std::string fault(const Table& table, CardIndex inHand)
+    {
+        TableAudit audit(table, inHand);
+        std::string fault = audit.fault();
+        if (fault.empty() && last_) {
+            fault = zoneChangeFault(*last_, audit.moment());
+        }
+        last_ = audit.moment();
+        return fault;
+    }
+
+private:
+    std::optional<TableMoment> last_;
+};
+
+}  // namespace morvane::testing
