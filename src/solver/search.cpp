@@ -1,0 +1,115 @@
+// Depth first, the promising moves first, each position visited once; the path is kept on an
+// explicit stack, since a game that goes round the stock many times is a deep one.
+#include "search.h"
+
+#include <chrono>
+
+#include "seen_positions.h"
+
+namespace morvane::solver {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+struct Frame {
+    Position position;
+    std::size_t movesEnd = 0;  // this frame's untried moves are pending[next, movesEnd)
+    std::size_t next = 0;
+};
+
+class Search {
+public:
+    Search(const Deal& deal, const Budget& budget) : deal_(deal), budget_(budget) {}
+
+    Result run()
+    {
+        const Position start = initialPosition(deal_);
+        seen_.insert(fingerprintOf(start));
+        result_.positions = 1;
+        enter(start);
+        while (!path_.empty()) {
+            if (path_.back().next == path_.back().movesEnd) {
+                pending_.resize(path_.size() > 1 ? path_[path_.size() - 2].movesEnd : 0);
+                path_.pop_back();
+                continue;
+            }
+            Position child = path_.back().position;
+            play(deal_, child, pending_[path_.back().next++]);
+            if (!seen_.insert(fingerprintOf(child))) {
+                continue;
+            }
+            ++result_.positions;
+            if (isWon(deal_, child)) {
+                return finish(Outcome::Won);
+            }
+            if (outOfBudget()) {
+                return finish(Outcome::Unknown);
+            }
+            enter(child);
+        }
+        return finish(Outcome::Lost);
+    }
+
+private:
+    void enter(const Position& p)
+    {
+        legalMoves(deal_, p, list_);
+        pending_.insert(pending_.end(), list_.items.begin(), list_.items.begin() + list_.size);
+        path_.push_back({p, pending_.size(), pending_.size() - static_cast<std::size_t>(list_.size)});
+    }
+
+    bool outOfBudget()
+    {
+        if (budget_.positions != 0 && result_.positions >= budget_.positions) {
+            return true;
+        }
+        // The clock is read now and then: it costs more than a position.
+        return budget_.milliseconds > 0.0 && result_.positions % 1024 == 0 &&
+               millisecondsSince(start_) >= budget_.milliseconds;
+    }
+
+    Result finish(Outcome outcome)
+    {
+        result_.outcome = outcome;
+        if (outcome == Outcome::Won) {
+            for (const Frame& f : path_) {
+                result_.moves.push_back(pending_[f.next - 1]);
+            }
+        }
+        result_.milliseconds = millisecondsSince(start_);
+        return result_;
+    }
+
+    const Deal& deal_;
+    Budget budget_;
+    Clock::time_point start_ = Clock::now();
+    SeenPositions seen_;
+    std::vector<Frame> path_;
+    std::vector<Move> pending_;
+    MoveList list_;
+    Result result_;
+};
+
+}  // namespace
+
+Result solve(const Deal& deal, const Budget& budget) { return Search(deal, budget).run(); }
+
+const char* outcomeName(Outcome outcome)
+{
+    switch (outcome) {
+    case Outcome::Won:
+        return "won";
+    case Outcome::Lost:
+        return "lost";
+    case Outcome::Unknown:
+        return "unknown";
+    }
+    return "";
+}
+
+}  // namespace morvane::solver
