@@ -10,7 +10,9 @@ void uncoverOrigin(Table& table, CardIndex released, bool mustBeInColumn)
     const float originLeft = table.FromSlot * geometry::kPlacePitch + geometry::kPlaceOrigin;
     for (int suit = 0; suit < 4; ++suit) {
         CardPicture& covered = table.card(nextValueCard(released, suit));
-        const bool inPlace = !mustBeInColumn || covered.Top >= geometry::kColumnTop;
+        // A card covered on a foundation is that foundation's, never the released card's, even
+        // when the released card came from the column at the same x.
+        const bool inPlace = mustBeInColumn ? covered.Top >= geometry::kColumnTop : !isOnFoundationRow(covered);
         if (!covered.Enabled && covered.Left == originLeft && inPlace) {
             covered.Enabled = true;
         }

@@ -9,7 +9,7 @@ namespace morvane {
 bool cameFromFoundation(const Table& table);
 
 // Enables the disabled card of the next value that lies at the x the released card came from.
-// With mustBeInColumn, only a card lying in the column area counts.
+// With mustBeInColumn, only a card lying in the column area counts; never one on a foundation.
 void uncoverOrigin(Table& table, CardIndex released, bool mustBeInColumn);
 
 // The first card of a column has left it: that column place is free.

@@ -231,5 +231,18 @@ TEST_F(FoundationTest, PuttingAFoundationCardBackOnItsPredecessorUncoversNothing
     EXPECT_EQ(testing::tableFault(table()), "");
 }
 
+// A card of the base value leaving column 1 uncovers the card above it there, never a covered
+// card of the next value on foundation 1, which lies at the same x.
+TEST_F(FoundationTest, OpeningAFoundationFromAColumnUncoversNoFoundationCard)
+{
+    deal({12, 31, 33, 38, 1});
+    stackFoundation(table(), 1, {1, 2, 3});
+    lineUpColumn(table(), 1, {12, 21});
+    carry(game(), 21, 165.0F, 15.0F);
+    EXPECT_EQ(table().PlaceCard[2], 21);
+    EXPECT_TRUE(table().card(12).Enabled);
+    EXPECT_FALSE(table().card(2).Enabled) << "the 2 of Denari, covered on foundation 1, can be taken";
+}
+
 }  // namespace
 }  // namespace morvane
