@@ -59,14 +59,23 @@ int firstFreeColumn(const Position& p)
     return 0;
 }
 
+// Brings the next cards of the stock into the waste, or the waste back into an empty stock.
+void clickStock(Position& p)
+{
+    const int inStock = stockCount(p);
+    p.waste = inStock > 0 ? static_cast<std::int8_t>(p.waste + std::min(kCardsPerTurn, inStock)) : std::int8_t{0};
+}
+
 struct Source {
     CardIndex card;
     Spot from;
+    std::uint8_t clicks;
 };
 
-// The cards a player can take: the waste's top, the last card of each column, the foundation tops.
+// The cards a player can take: the last card of each column, each card that some clicks on the
+// stock bring to the top of the waste, and the foundation tops.
 struct Sources {
-    std::array<Source, 9> items{};
+    std::array<Source, 24> items{};
     int size = 0;
     int foundationsFrom = 0;  // items from here on lie on the foundations
 };
@@ -74,36 +83,66 @@ struct Sources {
 Sources takeableCards(const Deal& deal, const Position& p)
 {
     Sources s;
-    const auto add = [&](CardIndex c, Spot from) { s.items[static_cast<std::size_t>(s.size++)] = {c, from}; };
-    if (const CardIndex top = wasteTop(deal, p); top != 0) {
-        add(top, kWaste);
-    }
+    const auto add = [&](CardIndex c, Spot from, int clicks) {
+        s.items[static_cast<std::size_t>(s.size++)] = {c, from, static_cast<std::uint8_t>(clicks)};
+    };
     for (int k = 1; k <= 4; ++k) {
         if (const Column& c = p.columns[static_cast<std::size_t>(k - 1)]; c.count > 0) {
-            add(c.last(), columnSpot(k));
+            add(c.last(), columnSpot(k), 0);
+        }
+    }
+    // The clicks go round: each pass turns the stock three cards at a time, then the recycle.
+    const int cards = std::popcount(p.stockLeft);
+    const int round = cards == 0 ? 0 : (cards + kCardsPerTurn - 1) / kCardsPerTurn + 1;
+    Position q = p;
+    for (int clicks = 0; clicks < std::max(round, 1); ++clicks) {
+        if (clicks > 0) {
+            clickStock(q);
+        }
+        if (const CardIndex top = wasteTop(deal, q); top != 0) {
+            add(top, kWaste, clicks);
         }
     }
     s.foundationsFrom = s.size;
     for (int k = 1; k <= 4; ++k) {
         if (mayLeaveFoundation(deal, p, k)) {
-            add(p.foundationTop[static_cast<std::size_t>(k - 1)], foundationSpot(k));
+            add(p.foundationTop[static_cast<std::size_t>(k - 1)], foundationSpot(k), 0);
         }
     }
     return s;
 }
 
-Move cardMove(CardIndex card, Spot from, Spot to)
+Move cardMove(const Source& s, Spot to)
 {
-    return {Move::Kind::Card, static_cast<std::int8_t>(card), from, to};
+    return {Move::Kind::Card, static_cast<std::int8_t>(s.card), s.from, to, s.clicks};
 }
 
 void addFoundationMoves(const Deal& deal, const Position& p, const Source& s, MoveList& moves)
 {
     for (int k = 1; k <= 4; ++k) {
         if (stacksOn(deal, s.card, p.foundationTop[static_cast<std::size_t>(k - 1)])) {
-            moves.add(cardMove(s.card, s.from, foundationSpot(k)));
+            moves.add(cardMove(s, foundationSpot(k)));
         }
     }
+}
+
+// A column card worth moving within the columns: it empties its column, or it uncovers a card
+// that can go on at once, onto a foundation or under another column's last card.
+bool uncoversSomething(const Deal& deal, const Position& p, const Source& s)
+{
+    const Column& from = column(p, s.from);
+    if (from.count == 1) {
+        return true;
+    }
+    const CardIndex uncovered = from.cards[static_cast<std::size_t>(from.count - 2)];
+    for (int k = 1; k <= 4; ++k) {
+        const Column& c = p.columns[static_cast<std::size_t>(k - 1)];
+        if (stacksOn(deal, uncovered, p.foundationTop[static_cast<std::size_t>(k - 1)]) ||
+            (columnSpot(k) != s.from && c.count > 0 && linesUpUnder(deal, uncovered, c.last()))) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void addLineUps(const Deal& deal, const Position& p, const Source& s, MoveList& moves)
@@ -111,26 +150,19 @@ void addLineUps(const Deal& deal, const Position& p, const Source& s, MoveList& 
     for (int k = 1; k <= 4; ++k) {
         const Column& c = p.columns[static_cast<std::size_t>(k - 1)];
         if (columnSpot(k) != s.from && c.count > 0 && linesUpUnder(deal, s.card, c.last())) {
-            moves.add(cardMove(s.card, s.from, columnSpot(k)));
+            moves.add(cardMove(s, columnSpot(k)));
         }
     }
 }
 
-// Any card may go on a free column place. Once the reserve is empty the places are alike: one
-// of them is enough, and a column's only card gains nothing by changing place.
+// Any card may go on a free column place. The free places are alike, since the columns' places
+// are mere names (the reserve turns into the leftmost free place, but any free place would do the
+// same): one of them is enough, and a column's only card gains nothing by changing place.
 void addFreePlaceMoves(const Position& p, const Source& s, MoveList& moves)
 {
-    const bool alike = reserveEmpty(p);
-    if (alike && isColumn(s.from) && column(p, s.from).count == 1) {
-        return;
-    }
-    for (int k = 1; k <= 4; ++k) {
-        if (p.columns[static_cast<std::size_t>(k - 1)].count == 0) {
-            moves.add(cardMove(s.card, s.from, columnSpot(k)));
-            if (alike) {
-                return;
-            }
-        }
+    const int k = firstFreeColumn(p);
+    if (k != 0 && !(isColumn(s.from) && column(p, s.from).count == 1)) {
+        moves.add(cardMove(s, columnSpot(k)));
     }
 }
 
@@ -191,26 +223,37 @@ CardIndex wasteTop(const Deal& deal, const Position& p)
     return deal.order[static_cast<std::size_t>(kFirstStockPosition + wasteTopBit(p))];
 }
 
-void legalMoves(const Deal& deal, const Position& p, MoveList& moves)
+void legalMoves(const Deal& deal, const Position& p, MoveList& moves, MoveSet set)
 {
     moves.size = 0;
     const Sources sources = takeableCards(deal, p);
+    const bool purposeful = set == MoveSet::Purposeful;
+    // With purposeful moves only, a column card moves within the columns only for a purpose.
+    const auto worthIt = [&](const Source& s) {
+        return !purposeful || !isColumn(s.from) || uncoversSomething(deal, p, s);
+    };
     const auto each = [&](int from, int to, auto add) {
         for (int i = from; i < to; ++i) {
             add(sources.items[static_cast<std::size_t>(i)]);
         }
     };
     each(0, sources.foundationsFrom, [&](const Source& s) { addFoundationMoves(deal, p, s, moves); });
-    each(0, sources.foundationsFrom, [&](const Source& s) { addLineUps(deal, p, s, moves); });
+    each(0, sources.foundationsFrom, [&](const Source& s) {
+        if (worthIt(s)) {
+            addLineUps(deal, p, s, moves);
+        }
+    });
     if (!reserveEmpty(p) && firstFreeColumn(p) != 0) {
         moves.add({Move::Kind::Reserve});
     }
-    each(0, sources.size, [&](const Source& s) { addFreePlaceMoves(p, s, moves); });
-    each(sources.foundationsFrom, sources.size, [&](const Source& s) { addLineUps(deal, p, s, moves); });
-    if (stockCount(p) > 0) {
-        moves.add({Move::Kind::Stock});
-    } else if (p.waste > 0) {
-        moves.add({Move::Kind::Recycle});
+    // Cards taken off a foundation come last, and not at all with purposeful moves only.
+    each(0, purposeful ? sources.foundationsFrom : sources.size, [&](const Source& s) {
+        if (worthIt(s)) {
+            addFreePlaceMoves(p, s, moves);
+        }
+    });
+    if (!purposeful) {
+        each(sources.foundationsFrom, sources.size, [&](const Source& s) { addLineUps(deal, p, s, moves); });
     }
 }
 
@@ -218,10 +261,8 @@ void play(const Deal& deal, Position& p, const Move& m)
 {
     switch (m.kind) {
     case Move::Kind::Stock:
-        p.waste = static_cast<std::int8_t>(p.waste + std::min(kCardsPerTurn, stockCount(p)));
-        return;
     case Move::Kind::Recycle:
-        p.waste = 0;
+        clickStock(p);
         return;
     case Move::Kind::Reserve: {
         Column& c = p.columns[static_cast<std::size_t>(firstFreeColumn(p) - 1)];
@@ -234,6 +275,9 @@ void play(const Deal& deal, Position& p, const Move& m)
     case Move::Kind::Card:
         break;
     }
+    for (int i = 0; i < m.clicks; ++i) {
+        clickStock(p);
+    }
     takeFrom(p, m);
     if (isFoundation(m.to)) {
         p.foundationTop[static_cast<std::size_t>(m.to - 1)] = m.card;
@@ -241,6 +285,22 @@ void play(const Deal& deal, Position& p, const Move& m)
         Column& c = column(p, m.to);
         c.cards[static_cast<std::size_t>(c.count++)] = m.card;
     }
+}
+
+std::vector<Move> withClicksSpeltOut(const Deal& deal, std::span<const Move> moves)
+{
+    std::vector<Move> spelt;
+    Position p = initialPosition(deal);
+    for (Move m : moves) {
+        for (; m.clicks > 0; --m.clicks) {
+            const Move click{stockCount(p) > 0 ? Move::Kind::Stock : Move::Kind::Recycle};
+            play(deal, p, click);
+            spelt.push_back(click);
+        }
+        play(deal, p, m);
+        spelt.push_back(m);
+    }
+    return spelt;
 }
 
 bool isWon(const Deal& deal, const Position& p)

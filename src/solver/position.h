@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
+#include <vector>
 
 #include "game/card.h"
 
@@ -24,6 +26,10 @@ struct Move {
     std::int8_t card = 0;  // the card a Card move carries
     Spot from = kWaste;
     Spot to = kWaste;
+    // Clicks on the stock (turns, or the recycle of an empty stock) that bring the card to the
+    // top of the waste just before it is taken. The search plays them with the card, since they
+    // change nothing else; a solution spells them out as Stock and Recycle moves.
+    std::uint8_t clicks = 0;
     friend bool operator==(const Move&, const Move&) = default;
 };
 
@@ -65,13 +71,21 @@ struct MoveList {
 
 Position initialPosition(const Deal& deal);
 
-// Every move a player can make, the promising ones first: cards onto the foundations, then cards
-// that line up in the columns, the reserve, free column places, cards taken off a foundation, and
-// last the stock.
-void legalMoves(const Deal& deal, const Position& position, MoveList& moves);
+// Every move, or only the purposeful ones: no card taken off a foundation, and a column card
+// moved within the columns only when that empties its column or uncovers a card that can go on
+// at once. A win found with purposeful moves is a win; a search of them alone proves no loss.
+enum class MoveSet { Every, Purposeful };
+
+// The moves a player can make, the promising ones first: cards onto the foundations, then cards
+// that line up in the columns, the reserve, free column places, and last cards taken off a
+// foundation. A card of the waste is offered with the clicks on the stock that bring it on top.
+void legalMoves(const Deal& deal, const Position& position, MoveList& moves, MoveSet set = MoveSet::Every);
 
 // Plays a move that legalMoves offered.
 void play(const Deal& deal, Position& position, const Move& move);
+
+// The same moves with each card's clicks on the stock spelt out as Stock and Recycle moves.
+std::vector<Move> withClicksSpeltOut(const Deal& deal, std::span<const Move> moves);
 
 bool isWon(const Deal& deal, const Position& position);
 

@@ -2,6 +2,7 @@
 // explicit stack, since a game that goes round the stock many times is a deep one.
 #include "search.h"
 
+#include <algorithm>
 #include <chrono>
 
 #include "seen_positions.h"
@@ -24,7 +25,7 @@ struct Frame {
 
 class Search {
 public:
-    Search(const Deal& deal, const Budget& budget) : deal_(deal), budget_(budget) {}
+    Search(const Deal& deal, const Budget& budget, MoveSet set) : deal_(deal), budget_(budget), set_(set) {}
 
     Result run()
     {
@@ -58,7 +59,7 @@ public:
 private:
     void enter(const Position& p)
     {
-        legalMoves(deal_, p, list_);
+        legalMoves(deal_, p, list_, set_);
         pending_.insert(pending_.end(), list_.items.begin(), list_.items.begin() + list_.size);
         path_.push_back({p, pending_.size(), pending_.size() - static_cast<std::size_t>(list_.size)});
     }
@@ -77,9 +78,11 @@ private:
     {
         result_.outcome = outcome;
         if (outcome == Outcome::Won) {
+            std::vector<Move> moves;
             for (const Frame& f : path_) {
-                result_.moves.push_back(pending_[f.next - 1]);
+                moves.push_back(pending_[f.next - 1]);
             }
+            result_.moves = withClicksSpeltOut(deal_, moves);
         }
         result_.milliseconds = millisecondsSince(start_);
         return result_;
@@ -87,6 +90,7 @@ private:
 
     const Deal& deal_;
     Budget budget_;
+    MoveSet set_;
     Clock::time_point start_ = Clock::now();
     SeenPositions seen_;
     std::vector<Frame> path_;
@@ -97,7 +101,27 @@ private:
 
 }  // namespace
 
-Result solve(const Deal& deal, const Budget& budget) { return Search(deal, budget).run(); }
+// First the purposeful moves alone, with half the budget: most deals are won that way, quickly.
+// Then, unless that won, every move with what is left, the only search that can prove a loss.
+Result solve(const Deal& deal, const Budget& budget)
+{
+    const Clock::time_point start = Clock::now();
+    const Result first = Search(deal, {budget.positions / 2, budget.milliseconds / 2}, MoveSet::Purposeful).run();
+    if (first.outcome == Outcome::Won) {
+        return first;
+    }
+    Budget rest{0, 0.0};
+    if (budget.positions != 0) {
+        rest.positions = budget.positions - first.positions;
+    }
+    if (budget.milliseconds > 0.0) {
+        rest.milliseconds = std::max(budget.milliseconds - millisecondsSince(start), 0.001);
+    }
+    Result every = Search(deal, rest, MoveSet::Every).run();
+    every.positions += first.positions;
+    every.milliseconds = millisecondsSince(start);
+    return every;
+}
 
 const char* outcomeName(Outcome outcome)
 {

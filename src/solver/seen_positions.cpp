@@ -2,6 +2,7 @@
 #include "seen_positions.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace morvane::solver {
@@ -32,6 +33,11 @@ std::uint64_t mix(std::uint64_t x)
     return x;
 }
 
+// Clicks on the stock go round: the recycle, then turns of three until the stock is empty. Every
+// position on that round reaches every other by clicks alone, so they count as one. A position
+// off the round (a card was taken from the middle of a pass) gets onto it but never back.
+bool onStockRound(const Position& p) { return p.waste % 3 == 0 || p.waste == std::popcount(p.stockLeft); }
+
 }  // namespace
 
 Fingerprint fingerprintOf(const Position& p)
@@ -40,13 +46,11 @@ Fingerprint fingerprintOf(const Position& p)
     for (std::size_t k = 0; k < 4; ++k) {
         columns[k] = bytesOf(p.columns[k]);
     }
-    if (p.reserveTurned == kReserveCards) {
-        std::sort(columns.begin(), columns.end());
-    }
+    std::sort(columns.begin(), columns.end());
     std::array<std::uint8_t, kWords * 8> bytes{};
     std::memcpy(bytes.data(), p.foundationTop.data(), 4);
     std::memcpy(bytes.data() + 4, &p.stockLeft, 4);
-    bytes[8] = static_cast<std::uint8_t>(p.waste);
+    bytes[8] = static_cast<std::uint8_t>(onStockRound(p) ? 0 : p.waste);
     bytes[9] = static_cast<std::uint8_t>(p.reserveTurned);
     std::memcpy(bytes.data() + 10, columns.data(), sizeof columns);
     Fingerprint f{0x9e3779b97f4a7c15ULL, 0x243f6a8885a308d3ULL};

@@ -15,10 +15,11 @@ struct Fingerprint {
     friend bool operator==(const Fingerprint&, const Fingerprint&) = default;
 };
 
-// Two positions get the same fingerprint when they differ only in the order of the columns and
-// the reserve is empty: from then on the places of the columns no longer matter. (While the
-// reserve has cards they do, since it turns into the leftmost free place.) Different positions
-// share a fingerprint with a chance of about 2^-128 per pair.
+// Two positions get the same fingerprint when clicks on the stock alone lead from one to the
+// other, or when they differ only in the order of the columns. The columns' places are mere names:
+// the reserve turns into the leftmost free place, but all free places are alike, so positions with
+// the columns swapped go on alike move for move. Positions that differ otherwise share a
+// fingerprint with a chance of about 2^-128 per pair.
 Fingerprint fingerprintOf(const Position& position);
 
 class SeenPositions {
