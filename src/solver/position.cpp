@@ -238,14 +238,14 @@ void legalMoves(const Deal& deal, const Position& p, MoveList& moves, MoveSet se
         }
     };
     each(0, sources.foundationsFrom, [&](const Source& s) { addFoundationMoves(deal, p, s, moves); });
+    if (!reserveEmpty(p) && firstFreeColumn(p) != 0) {
+        moves.add({Move::Kind::Reserve});
+    }
     each(0, sources.foundationsFrom, [&](const Source& s) {
         if (worthIt(s)) {
             addLineUps(deal, p, s, moves);
         }
     });
-    if (!reserveEmpty(p) && firstFreeColumn(p) != 0) {
-        moves.add({Move::Kind::Reserve});
-    }
     // Cards taken off a foundation come last, and not at all with purposeful moves only.
     each(0, purposeful ? sources.foundationsFrom : sources.size, [&](const Source& s) {
         if (worthIt(s)) {

@@ -3,19 +3,22 @@
 #include "search.h"
 
 #include <algorithm>
-#include <chrono>
+#include <ctime>
 
 #include "seen_positions.h"
 
 namespace morvane::solver {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double millisecondsSince(Clock::time_point start)
+// Processor time of this thread: a deal's budget does not shrink when the machine is busy.
+double processorMilliseconds()
 {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1000.0 + static_cast<double>(t.tv_nsec) / 1.0e6;
 }
+
+double millisecondsSince(double start) { return processorMilliseconds() - start; }
 
 struct Frame {
     Position position;
@@ -91,7 +94,7 @@ private:
     const Deal& deal_;
     Budget budget_;
     MoveSet set_;
-    Clock::time_point start_ = Clock::now();
+    double start_ = processorMilliseconds();
     SeenPositions seen_;
     std::vector<Frame> path_;
     std::vector<Move> pending_;
@@ -101,12 +104,13 @@ private:
 
 }  // namespace
 
-// First the purposeful moves alone, with half the budget: most deals are won that way, quickly.
+// First the purposeful moves alone, with three quarters of the budget: most deals are won that way, quickly.
 // Then, unless that won, every move with what is left, the only search that can prove a loss.
 Result solve(const Deal& deal, const Budget& budget)
 {
-    const Clock::time_point start = Clock::now();
-    const Result first = Search(deal, {budget.positions / 2, budget.milliseconds / 2}, MoveSet::Purposeful).run();
+    const double start = processorMilliseconds();
+    const Result first =
+        Search(deal, {budget.positions / 4 * 3, budget.milliseconds / 4 * 3}, MoveSet::Purposeful).run();
     if (first.outcome == Outcome::Won) {
         return first;
     }

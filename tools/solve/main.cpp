@@ -18,9 +18,10 @@ using namespace morvane;
 constexpr const char* kUsage =
     "usage: morvane-solve --seed S --count N [--budget-ms T] [--budget-positions P] [--moves]\n"
     "Solves the deals of seeds S to S+N-1 (the game's own shuffle and deal, seeded with the number).\n"
-    "Each deal gives one line: seed, result (won, lost, unknown), positions searched, milliseconds.\n"
-    "A deal is lost when every reachable position was searched; unknown when the budget ran out\n"
-    "first (default 2000 ms per deal; with --budget-positions the answer is the same on every machine).\n"
+    "Each deal gives one line: seed, result (won, lost, unknown), positions searched, milliseconds\n"
+    "of processor time. A deal is lost when every reachable position was searched; unknown when the\n"
+    "budget ran out first (default 2000 ms of processor time per deal; a budget in positions gives\n"
+    "the same answers on every machine).\n"
     "--moves adds, for each won deal, its 40 cards in deal-position order (columns 1-4, base card,\n"
     "reserve 6-12, stock 13-40) and the winning moves: stock, recycle, reserve, or C:F-T for card C\n"
     "from F to T, places being w (waste), f1-f4 (foundations), c1-c4 (columns).\n";
