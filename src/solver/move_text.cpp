@@ -9,7 +9,9 @@ std::string spotText(Spot s)
     if (s == kWaste) {
         return "w";
     }
-    return isFoundation(s) ? "f" + std::to_string(s) : "c" + std::to_string(s - 4);
+    std::string text(1, isFoundation(s) ? 'f' : 'c');
+    text += std::to_string(isFoundation(s) ? s : s - 4);
+    return text;
 }
 
 }  // namespace
@@ -26,14 +28,22 @@ std::string moveText(const Move& move)
     case Move::Kind::Card:
         break;
     }
-    return std::to_string(move.card) + ":" + spotText(move.from) + "-" + spotText(move.to);
+    std::string text = std::to_string(move.card);
+    text += ':';
+    text += spotText(move.from);
+    text += '-';
+    text += spotText(move.to);
+    return text;
 }
 
 std::string movesText(std::span<const Move> moves)
 {
     std::string text;
     for (const Move& m : moves) {
-        text += (text.empty() ? "" : " ") + moveText(m);
+        if (!text.empty()) {
+            text += ' ';
+        }
+        text += moveText(m);
     }
     return text;
 }
@@ -42,7 +52,10 @@ std::string dealText(const Deal& deal)
 {
     std::string text;
     for (std::size_t p = 1; p < deal.order.size(); ++p) {
-        text += (p == 1 ? "" : " ") + std::to_string(deal.order[p]);
+        if (p > 1) {
+            text += ' ';
+        }
+        text += std::to_string(deal.order[p]);
     }
     return text;
 }

@@ -102,7 +102,9 @@ std::string budgetText(const solver::Budget& b)
         text = std::to_string(static_cast<long long>(b.milliseconds)) + " ms";
     }
     if (b.positions > 0) {
-        text += (text.empty() ? "" : " or ") + std::to_string(b.positions) + " positions";
+        text += text.empty() ? "" : " or ";
+        text += std::to_string(b.positions);
+        text += " positions";
     }
     return text.empty() ? "none" : text;
 }
