@@ -64,7 +64,7 @@ struct Position {
 };
 
 struct MoveList {
-    std::array<Move, 96> items{};
+    std::array<Move, 128> items{};  // a position offers well under a hundred moves
     int size = 0;
     void add(const Move& m) { items[static_cast<std::size_t>(size++)] = m; }
 };
