@@ -75,7 +75,7 @@ struct Source {
 // The cards a player can take: the last card of each column, each card that some clicks on the
 // stock bring to the top of the waste, and the foundation tops.
 struct Sources {
-    std::array<Source, 24> items{};
+    std::array<Source, 40> items{};
     int size = 0;
     int foundationsFrom = 0;  // items from here on lie on the foundations
 };
@@ -91,17 +91,16 @@ Sources takeableCards(const Deal& deal, const Position& p)
             add(c.last(), columnSpot(k), 0);
         }
     }
-    // The clicks go round: each pass turns the stock three cards at a time, then the recycle.
-    const int cards = std::popcount(p.stockLeft);
-    const int round = cards == 0 ? 0 : (cards + kCardsPerTurn - 1) / kCardsPerTurn + 1;
+    // Clicks on the stock turn it to the end of the pass, then go round and round: the recycle,
+    // and turns of three until the stock is empty. Every waste top they can show is offered.
+    std::uint32_t shown = 0;
     Position q = p;
-    for (int clicks = 0; clicks < std::max(round, 1); ++clicks) {
-        if (clicks > 0) {
-            clickStock(q);
-        }
+    for (int clicks = 0; (shown & (1U << q.waste)) == 0; ++clicks) {
+        shown |= 1U << q.waste;
         if (const CardIndex top = wasteTop(deal, q); top != 0) {
             add(top, kWaste, clicks);
         }
+        clickStock(q);
     }
     s.foundationsFrom = s.size;
     for (int k = 1; k <= 4; ++k) {

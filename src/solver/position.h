@@ -64,7 +64,7 @@ struct Position {
 };
 
 struct MoveList {
-    std::array<Move, 128> items{};  // a position offers well under a hundred moves
+    std::array<Move, 192> items{};  // more than any position offers
     int size = 0;
     void add(const Move& m) { items[static_cast<std::size_t>(size++)] = m; }
 };

@@ -92,6 +92,9 @@ TEST(SolverMoves, TheStockTurnsThreeOrWhatIsLeftAndGoesRoundThroughTheRecycle)
     play(deal, p, {Move::Kind::Card, 18, kWaste, columnSpot(1), 2});
     EXPECT_EQ(wasteTop(deal, p), 17);
     EXPECT_EQ(stockCount(p), 22);
+    // Off the round now: eight turns to the end of the pass, the recycle, then two turns bring up
+    // deal position 19, the sixth card left.
+    EXPECT_TRUE(offers(deal, p, {Move::Kind::Card, 19, kWaste, columnSpot(2), 11}));
 }
 
 }  // namespace
