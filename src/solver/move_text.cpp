@@ -1,0 +1,63 @@
+// Moves and deals written as plain words.
+#include "move_text.h"
+
+namespace morvane::solver {
+namespace {
+
+std::string spotText(Spot s)
+{
+    if (s == kWaste) {
+        return "w";
+    }
+    std::string text(1, isFoundation(s) ? 'f' : 'c');
+    text += std::to_string(isFoundation(s) ? s : s - 4);
+    return text;
+}
+
+}  // namespace
+
+std::string moveText(const Move& move)
+{
+    switch (move.kind) {
+    case Move::Kind::Stock:
+        return "stock";
+    case Move::Kind::Recycle:
+        return "recycle";
+    case Move::Kind::Reserve:
+        return "reserve";
+    case Move::Kind::Card:
+        break;
+    }
+    std::string text = std::to_string(move.card);
+    text += ':';
+    text += spotText(move.from);
+    text += '-';
+    text += spotText(move.to);
+    return text;
+}
+
+std::string movesText(std::span<const Move> moves)
+{
+    std::string text;
+    for (const Move& m : moves) {
+        if (!text.empty()) {
+            text += ' ';
+        }
+        text += moveText(m);
+    }
+    return text;
+}
+
+std::string dealText(const Deal& deal)
+{
+    std::string text;
+    for (std::size_t p = 1; p < deal.order.size(); ++p) {
+        if (p > 1) {
+            text += ' ';
+        }
+        text += std::to_string(deal.order[p]);
+    }
+    return text;
+}
+
+}  // namespace morvane::solver

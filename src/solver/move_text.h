@@ -1,0 +1,26 @@
+// The plain text of a solution, for people and other programs to replay.
+//
+// A move is one word:
+//   stock     a click on the stock: three cards, or what is left, turn into the waste
+//   recycle   a click on the empty stock place: the waste turns back into the stock
+//   reserve   a click on the reserve: its next card turns into the leftmost free column place
+//   C:F-T     card C (index 1..40: 1-10 Denari, 11-20 Coppe, 21-30 Bastoni, 31-40 Spade, ace to
+//             king) taken from F and put on T, where a place is w (the waste's top card),
+//             f1..f4 (the foundations, left to right) or c1..c4 (the columns, left to right);
+//             onto a column the card goes under its last card, or on its place when it is empty.
+#pragma once
+
+#include <span>
+#include <string>
+
+#include "position.h"
+
+namespace morvane::solver {
+
+std::string moveText(const Move& move);
+std::string movesText(std::span<const Move> moves);
+
+// The 40 cards in deal-position order, separated by blanks.
+std::string dealText(const Deal& deal);
+
+}  // namespace morvane::solver
