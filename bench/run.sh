@@ -9,12 +9,8 @@ cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DMORVANE_BENCH=ON
 cmake --build build-bench --target morvane map_timer bare_window >/dev/null
 
 export QT_LOGGING_RULES='*.warning=false'
-exec 3> build-bench/display
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb' EXIT
-for _ in $(seq 50); do [ -s build-bench/display ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 build-bench/display)"
+source bench/xvfb.sh
+start_xvfb 1024x768x24
 
 for run in $(seq "$runs"); do
   echo "run $run bare   $(build-bench/bench/map_timer 'Bare window' 1 build-bench/bench/bare_window)"

@@ -1,4 +1,4 @@
-// Pictures are rendered once per pixel ratio and kept.
+// Pictures are rendered once at the screen's pixel ratio and kept; the title picture is not kept.
 #include "pictures.h"
 
 #include <QFile>
@@ -48,29 +48,35 @@ QPixmap renderSvg(const QString& name, QSize size, qreal devicePixelRatio)
 
 }  // namespace
 
-QPixmap Pictures::rendered(const QString& name, QSize size, qreal devicePixelRatio)
+void Pictures::useRatio(qreal devicePixelRatio)
 {
-    const QString key = name + QLatin1Char('@') + QString::number(devicePixelRatio);
-    auto found = cache_.constFind(key);
-    if (found != cache_.constEnd()) {
-        return *found;
+    if (devicePixelRatio != ratio_) {
+        ratio_ = devicePixelRatio;
+        faces_.fill(QPixmap());
+        back_ = QPixmap();
     }
-    return *cache_.insert(key, renderSvg(name, size, devicePixelRatio));
 }
 
-QPixmap Pictures::cardFace(int card, qreal devicePixelRatio)
+const QPixmap& Pictures::cardFace(int card)
 {
-    return rendered(QStringLiteral("card%1").arg(card, 2, 10, QLatin1Char('0')), QSize(62, 100), devicePixelRatio);
+    QPixmap& face = faces_.at(static_cast<std::size_t>(card));
+    if (face.isNull()) {
+        face = renderSvg(QStringLiteral("card%1").arg(card, 2, 10, QLatin1Char('0')), QSize(62, 100), ratio_);
+    }
+    return face;
 }
 
-QPixmap Pictures::cardBack(qreal devicePixelRatio)
+const QPixmap& Pictures::cardBack()
 {
-    return rendered(QStringLiteral("back"), QSize(63, 100), devicePixelRatio);
+    if (back_.isNull()) {
+        back_ = renderSvg(QStringLiteral("back"), QSize(63, 100), ratio_);
+    }
+    return back_;
 }
 
-QPixmap Pictures::title(qreal devicePixelRatio)
+QPixmap Pictures::title() const
 {
-    return rendered(QStringLiteral("title"), QSize(geometry::kTableWidth, geometry::kTableHeight), devicePixelRatio);
+    return renderSvg(QStringLiteral("title"), QSize(geometry::kTableWidth, geometry::kTableHeight), ratio_);
 }
 
 // Rendered here rather than through an icon plugin, which would be loaded before the window shows.
