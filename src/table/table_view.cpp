@@ -30,7 +30,7 @@ void paintPlaceMarks(QPainter& painter, const DrawnBackground& background, const
 {
     for (int place = 1; place <= kPlaces; ++place) {
         const QRect& box = background.marks.at(static_cast<std::size_t>(place));
-        if (box.isNull() || !region.intersects(box)) {
+        if (box.isNull() || !region.intersects(areaOf(box))) {
             continue;
         }
         const QColor colour = place <= 4 ? kFoundationMark : kColumnMark;

@@ -1,12 +1,15 @@
 // The real table window on the offscreen platform: menus, F2, panels, painting, timer and pointer wiring.
 #include <QAction>
+#include <QBackingStore>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QScreen>
 #include <QTest>
+#include <random>
 
 #include "support/fake_ports.h"
 #include "table/table_window.h"
@@ -51,9 +54,12 @@ private slots:
     void quitClosesTheWindowAndThePlayers();
     void cardsAreDraggedWithTheMouse();
     void winPromptShowsTheSmileyAndDealsAnew();
+    void partialRepaintsMatchAFullRepaint();
 
 private:
     void activate();
+    void playRandomly(std::mt19937& chance);
+    QImage shownTable();
     QWidget* view() { return window_->centralWidget(); }
     // A move of the pointer with no button held.
     void hover(QPoint at)
@@ -264,6 +270,90 @@ void TableWindowTest::winPromptShowsTheSmileyAndDealsAnew()
     QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(180, 250));
     QCOMPARE(window_->table().dealNumber, 2U);
     QVERIFY(!window_->table().Label5.Visible);
+}
+
+// One random step of play: a hover, a drag of a card to anywhere, a double-click, the stock, the reserve,
+// a panel, or now and then a deal.
+void TableWindowTest::playRandomly(std::mt19937& chance)
+{
+    const auto below = [&chance](int n) { return std::uniform_int_distribution<int>(0, n - 1)(chance); };
+    const auto anywhere = [&] { return QPoint(below(view()->width()), below(view()->height())); };
+    const auto onACard = [&] {
+        std::vector<QPoint> tops;
+        for (int c = 1; c <= morvane::kCardCount; ++c) {
+            const auto& card = window_->table().card(c);
+            if (card.Left < view()->width() && card.Top < view()->height()) {
+                tops.emplace_back(static_cast<int>(card.Left) + 10 + below(44),
+                                  static_cast<int>(card.Top) + 5 + below(20));
+            }
+        }
+        return tops.at(static_cast<std::size_t>(below(static_cast<int>(tops.size()))));
+    };
+    const QStringList panels{"English", "Italiano", "&Info"};
+    switch (below(60)) {
+    case 0:
+        QTest::keyClick(window_.get(), Qt::Key_F2);
+        break;
+    case 1:
+    case 2:
+        findAction(window_.get(), panels.at(below(3)))->trigger();
+        break;
+    case 3:
+    case 4:
+        QTest::mouseDClick(view(), Qt::LeftButton, {}, onACard());
+        break;
+    case 5:
+    case 6:
+    case 7:
+        QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(530, 60));
+        break;
+    case 8:
+    case 9:
+        QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(40, 60));
+        break;
+    default:
+        if (below(2) == 0) {
+            hover(anywhere());
+            break;
+        }
+        QTest::mousePress(view(), Qt::LeftButton, {}, onACard());
+        for (int step = below(4); step >= 0; --step) {
+            QTest::mouseMove(view(), anywhere());
+        }
+        QTest::mouseRelease(view(), Qt::LeftButton, {}, QCursor::pos() - view()->mapToGlobal(QPoint()));
+    }
+}
+
+// The table as the screen shows it: pieces repainted event by event into the window's backing store.
+QImage TableWindowTest::shownTable()
+{
+    QCoreApplication::processEvents();
+    const auto* window = dynamic_cast<const QImage*>(window_->backingStore()->paintDevice());
+    const qreal ratio = window->devicePixelRatio();
+    const QRect table(view()->mapTo(window_.get(), QPoint(0, 0)), view()->size());
+    return window->copy(QRectF(table.topLeft() * ratio, table.size() * ratio).toRect())
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// A few hundred random events; after each batch the table on screen, repainted piece by piece, must be
+// exactly what a repaint of the whole table draws. Run at pixel ratios 1 and 2.
+void TableWindowTest::partialRepaintsMatchAFullRepaint()
+{
+    machine_->random.scriptCards({6, 37, 4, 38, 7});  // base value 7: the 7 of Spade refuses the 6 of Denari
+    activate();
+    QTest::mousePress(view(), Qt::LeftButton, {}, QPoint(122, 170));
+    QTest::mouseMove(view(), QPoint(197, 205));
+    QTest::mouseRelease(view(), Qt::LeftButton, {}, QPoint(197, 205));
+    QTRY_COMPARE(window_->table().Label1.ForeColor, morvane::kLabelRed);
+    std::mt19937 chance(8);
+    for (int batch = 0; batch < 15; ++batch) {
+        const QImage shown = shownTable();
+        view()->repaint();
+        QCOMPARE(shown, shownTable());
+        for (int step = 0; step < 20; ++step) {
+            playRandomly(chance);
+        }
+    }
 }
 
 QTEST_MAIN(TableWindowTest)
