@@ -62,10 +62,10 @@ private:
     QImage shownTable();
     bool shownAsRepaintedWhole();
     QWidget* view() { return window_->centralWidget(); }
-    // A move of the pointer with no button held.
-    void hover(QPoint at)
+    // A move of the pointer, with no button held unless told.
+    void hover(QPointF at, Qt::MouseButtons held = Qt::NoButton)
     {
-        QMouseEvent move(QEvent::MouseMove, at, view()->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, at, view()->mapToGlobal(at), Qt::NoButton, held, Qt::NoModifier);
         QApplication::sendEvent(view(), &move);
     }
 
@@ -278,7 +278,8 @@ void TableWindowTest::winPromptShowsTheSmileyAndDealsAnew()
 void TableWindowTest::playRandomly(std::mt19937& chance)
 {
     const auto below = [&chance](int n) { return std::uniform_int_distribution<int>(0, n - 1)(chance); };
-    const auto anywhere = [&] { return QPoint(below(view()->width()), below(view()->height())); };
+    // Half pixels too: a pointer on a screen of pixel ratio 2 lies between the table's pixels.
+    const auto anywhere = [&] { return QPointF(below(2 * view()->width()) / 2.0, below(2 * view()->height()) / 2.0); };
     const auto onACard = [&] {
         std::vector<QPoint> tops;
         for (int c = 1; c <= morvane::kCardCount; ++c) {
@@ -290,40 +291,28 @@ void TableWindowTest::playRandomly(std::mt19937& chance)
         }
         return tops.at(static_cast<std::size_t>(below(static_cast<int>(tops.size()))));
     };
-    const QStringList panels{"English", "Italiano", "&Info"};
-    switch (below(60)) {
-    case 0:
+    const int roll = below(100);
+    if (roll < 1) {
         QTest::keyClick(window_.get(), Qt::Key_F2);
-        break;
-    case 1:
-    case 2:
-        findAction(window_.get(), panels.at(below(3)))->trigger();
-        break;
-    case 3:
-    case 4:
+    } else if (roll < 4) {
+        findAction(window_.get(), QStringList{"English", "Italiano", "&Info"}.at(below(3)))->trigger();
+    } else if (roll < 8) {
         QTest::mouseDClick(view(), Qt::LeftButton, {}, onACard());
-        break;
-    case 5:
-    case 6:
-    case 7:
+    } else if (roll < 20) {
         QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(530, 60));
-        break;
-    case 8:
-    case 9:
+    } else if (roll < 25) {
         QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(40, 60));
-        break;
-    default:
-        if (below(2) == 0) {
-            hover(anywhere());
-            break;
-        }
-        QPoint at = onACard();
-        QTest::mousePress(view(), Qt::LeftButton, {}, at);
+    } else if (roll < 60) {
+        hover(anywhere());
+    } else {
+        const QPoint from = onACard();
+        QTest::mousePress(view(), Qt::LeftButton, {}, from);
+        QPointF at = from;
         for (int step = below(4); step >= 0; --step) {
             at = anywhere();
-            QTest::mouseMove(view(), at);
+            hover(at, Qt::LeftButton);
         }
-        QTest::mouseRelease(view(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(view(), Qt::LeftButton, {}, at.toPoint());
     }
 }
 
