@@ -316,10 +316,10 @@ void TableWindowTest::playRandomly(std::mt19937& chance)
     }
 }
 
-// The table as the screen shows it: pieces repainted event by event into the window's backing store.
+// The table as the screen shows it: pieces repainted event by event into the window's backing store,
+// which on the offscreen platform is an image.
 QImage TableWindowTest::shownTable()
 {
-    QCoreApplication::processEvents();
     const auto* window = dynamic_cast<const QImage*>(window_->backingStore()->paintDevice());
     const qreal ratio = window->devicePixelRatio();
     const QRect table(view()->mapTo(window_.get(), QPoint(0, 0)), view()->size());
@@ -349,6 +349,8 @@ void TableWindowTest::partialRepaintsMatchAFullRepaint()
 
 bool TableWindowTest::shownAsRepaintedWhole()
 {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents();  // the repaints asked for by a blink tick just now
     const QImage shown = shownTable();
     view()->repaint();
     return shown == shownTable();
