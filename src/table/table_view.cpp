@@ -91,7 +91,9 @@ void TableView::followTable()
     if (!drawn_) {
         update();
     } else if (const QRegion changed = changedArea(*drawn_, now, rect()); !changed.isEmpty()) {
-        update(changed);
+        // One rectangle: a paint clipped to a rectangle copies and fills whole rows, while a paint
+        // clipped to a ragged region goes span by span.
+        update(changed.boundingRect());
     }
     drawn_ = std::move(now);
 }
