@@ -12,6 +12,8 @@
 namespace morvane {
 namespace {
 
+const QColor kCardBorder(40, 40, 40);
+
 QString picturePath(const QString& name) { return QStringLiteral(":/assets/pictures/%1.svg").arg(name); }
 
 // The embedded fonts, registered once before the first picture, label or menu is drawn.
@@ -52,18 +54,26 @@ void Pictures::useRatio(qreal devicePixelRatio)
 {
     if (devicePixelRatio != ratio_) {
         ratio_ = devicePixelRatio;
-        faces_.fill(QPixmap());
+        cards_.fill(QPixmap());
         back_ = QPixmap();
     }
 }
 
-const QPixmap& Pictures::cardFace(int card)
+// Opaque, so that drawing a card is a plain copy.
+const QPixmap& Pictures::card(int card)
 {
-    QPixmap& face = faces_.at(static_cast<std::size_t>(card));
-    if (face.isNull()) {
-        face = renderSvg(QStringLiteral("card%1").arg(card, 2, 10, QLatin1Char('0')), QSize(62, 100), ratio_);
+    QPixmap& picture = cards_.at(static_cast<std::size_t>(card));
+    if (picture.isNull()) {
+        const QSize size(static_cast<int>(geometry::kCardWidth), static_cast<int>(geometry::kCardHeight));
+        picture = QPixmap(size * ratio_);
+        picture.setDevicePixelRatio(ratio_);
+        QPainter painter(&picture);
+        painter.fillRect(QRect(QPoint(0, 0), size), kCardBorder);
+        painter.fillRect(QRect(QPoint(1, 1), size - QSize(2, 2)), Qt::white);
+        painter.drawPixmap(QPointF(1, 1), renderSvg(QStringLiteral("card%1").arg(card, 2, 10, QLatin1Char('0')),
+                                                    QSize(62, 100), ratio_));
     }
-    return face;
+    return picture;
 }
 
 const QPixmap& Pictures::cardBack()

@@ -14,8 +14,9 @@ public:
     // Pictures are rendered at one pixel ratio; a new ratio lets the old renderings go.
     void useRatio(qreal devicePixelRatio);
     qreal ratio() const { return ratio_; }
-    // The card face of card index 1..40, 62 x 100, rendered the first time it is asked for.
-    const QPixmap& cardFace(int card);
+    // The card of card index 1..40 as it lies on the table: its 62 x 100 face in a flat one-pixel border,
+    // on the card's own white ground. Rendered the first time it is asked for.
+    const QPixmap& card(int card);
     // The card back of the stock and the reserve, 63 x 100.
     const QPixmap& cardBack();
     // The title picture, 594 x 425, rendered afresh: it is shown only once, as the first background.
@@ -32,7 +33,7 @@ public:
 
 private:
     qreal ratio_ = 1.0;
-    std::array<QPixmap, 41> faces_;  // by card index; entry 0 is unused
+    std::array<QPixmap, 41> cards_;  // by card index; entry 0 is unused
     QPixmap back_;
 };
 

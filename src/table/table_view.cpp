@@ -17,7 +17,6 @@ const QColor kTableGreen(0, 128, 0);
 const QColor kLabelGround(0, 64, 0);
 const QColor kFoundationMark(255, 255, 0);
 const QColor kColumnMark(0, 0, 0);
-const QColor kCardBorder(40, 40, 40);
 
 QColor toQColor(Rgb rgb) { return {rgb.r, rgb.g, rgb.b}; }
 
@@ -113,7 +112,7 @@ void TableView::prepare()
     for (const CardIndex c : table_.drawingOrder) {
         const CardPicture& card = table_.card(c);
         if (rect().intersects(cardArea({card.Left, card.Top}))) {
-            pictures_.cardFace(c);
+            pictures_.card(c);
         }
     }
 }
@@ -218,11 +217,7 @@ void TableView::paintCards(QPainter& painter, const QRegion& region)
         if (!region.intersects(cardArea({card.Left, card.Top}))) {
             continue;
         }
-        // A flat one-pixel border around the face, on the card control's own white ground.
-        const QRectF box(card.Left, card.Top, geometry::kCardWidth, geometry::kCardHeight);
-        painter.fillRect(box, kCardBorder);
-        painter.fillRect(box.adjusted(1, 1, -1, -1), Qt::white);
-        painter.drawPixmap(box.topLeft() + QPointF(1, 1), pictures_.cardFace(c));
+        painter.drawPixmap(QPointF(card.Left, card.Top), pictures_.card(c));
     }
 }
 
