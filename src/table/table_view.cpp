@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "game/geometry.h"
 #include "table_decoration.h"
@@ -23,6 +24,17 @@ QColor toQColor(Rgb rgb) { return {rgb.r, rgb.g, rgb.b}; }
 // Point sizes are of a 96-dpi screen: 4/3 pixels a point.
 int pixelsForPoints(double points) { return static_cast<int>(points * 96.0 / 72.0 + 0.5); }
 
+// Qt hands a pattern fill of more than about a hundred rows to its thread pool, and the hand-over
+// costs more than the fill: a hatch is filled in bands of fewer rows.
+void hatch(QPainter& painter, const QRect& box, const QColor& colour)
+{
+    constexpr int kBand = 16;
+    const QBrush brush(colour, Qt::DiagCrossPattern);
+    for (int top = box.top(); top <= box.bottom(); top += kBand) {
+        painter.fillRect(QRect(box.left(), top, box.width(), std::min(kBand, box.bottom() + 1 - top)), brush);
+    }
+}
+
 // Drawn on the table itself rather than kept in its background picture: Qt lines a hatch up with the
 // window's corner, which a picture of the table alone would shift at some pixel ratios.
 void paintPlaceMarks(QPainter& painter, const DrawnBackground& background, const QRegion& region)
@@ -33,7 +45,7 @@ void paintPlaceMarks(QPainter& painter, const DrawnBackground& background, const
             continue;
         }
         const QColor colour = place <= 4 ? kFoundationMark : kColumnMark;
-        painter.fillRect(box, QBrush(colour, Qt::DiagCrossPattern));
+        hatch(painter, box & region.boundingRect(), colour);
         painter.setPen(QPen(colour, 1));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(box).adjusted(0, 0, -1, -1));
