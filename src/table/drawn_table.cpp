@@ -2,6 +2,8 @@
 // it overlaps the cards it passed; anything else, in its old and new places.
 #include "drawn_table.h"
 
+#include <cmath>
+
 namespace morvane {
 namespace {
 
@@ -37,6 +39,16 @@ QRegion restackedArea(const DrawnTable& before, const DrawnTable& now)
 QRect areaOf(const QRectF& box) { return box.toAlignedRect().adjusted(-1, -1, 1, 1); }
 
 QRect cardArea(CardSpot spot) { return areaOf({spot.left, spot.top, geometry::kCardWidth, geometry::kCardHeight}); }
+
+// A pixel in from the whole pixels the card spans, which it covers at any pixel ratio.
+QRect insideOf(CardSpot spot)
+{
+    const int left = static_cast<int>(std::ceil(spot.left)) + 1;
+    const int top = static_cast<int>(std::ceil(spot.top)) + 1;
+    const int right = static_cast<int>(std::floor(spot.left + geometry::kCardWidth)) - 1;
+    const int bottom = static_cast<int>(std::floor(spot.top + geometry::kCardHeight)) - 1;
+    return {QPoint(left, top), QPoint(right - 1, bottom - 1)};
+}
 
 DrawnBackground drawnBackground(const Table& table)
 {

@@ -60,7 +60,8 @@ DrawnTable drawnTable(const Table& table, const std::array<QRect, 3>& labelExten
 // The pixels of `whole` that may differ between two drawings: all of them when the background changed.
 QRegion changedArea(const DrawnTable& before, const DrawnTable& now, const QRect& whole);
 
-// The pixels a card at this spot covers.
+// The pixels a card at this spot may touch, and a rectangle of pixels that it surely covers.
 QRect cardArea(CardSpot spot);
+QRect insideOf(CardSpot spot);
 
 }  // namespace morvane

@@ -37,15 +37,15 @@ void hatch(QPainter& painter, const QRect& box, const QColor& colour)
 
 // Drawn on the table itself rather than kept in its background picture: Qt lines a hatch up with the
 // window's corner, which a picture of the table alone would shift at some pixel ratios.
-void paintPlaceMarks(QPainter& painter, const DrawnBackground& background, const QRegion& region)
+void paintPlaceMarks(QPainter& painter, const DrawnBackground& background, const QRect& part)
 {
     for (int place = 1; place <= kPlaces; ++place) {
         const QRect& box = background.marks.at(static_cast<std::size_t>(place));
-        if (box.isNull() || !region.intersects(areaOf(box))) {
+        if (box.isNull() || !part.intersects(areaOf(box))) {
             continue;
         }
         const QColor colour = place <= 4 ? kFoundationMark : kColumnMark;
-        hatch(painter, box & region.boundingRect(), colour);
+        hatch(painter, box & part, colour);
         painter.setPen(QPen(colour, 1));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(box).adjusted(0, 0, -1, -1));
@@ -172,43 +172,50 @@ std::array<QRect, 3> TableView::labelExtents() const
     return {labels_[0].extent, labels_[1].extent, labels_[2].extent};
 }
 
+// The frontmost card is opaque: only the table round it is painted, in rectangles, and then the card.
 void TableView::paintEvent(QPaintEvent* event)
 {
     prepare();  // nothing left to do, unless the ratio changed since the table was last followed
-    const QRegion& region = event->region();
+    const CardIndex front = table_.drawingOrder.back();
+    const CardPicture& card = table_.card(front);
     QPainter painter(this);
-    paintBackground(painter, region);
-    paintPlaceMarks(painter, backgroundDrawn_, region);
-    paintPiles(painter, region);
-    paintLabels(painter, region);
-    paintCards(painter, region);
-}
-
-void TableView::paintBackground(QPainter& painter, const QRegion& region)
-{
-    const qreal ratio = background_.devicePixelRatio();
-    for (const QRect& part : region) {
-        painter.drawPixmap(QRectF(part), background_, QRectF(part.topLeft() * ratio, QSizeF(part.size()) * ratio));
+    for (const QRect& part : event->region() - insideOf({card.Left, card.Top})) {
+        painter.setClipRect(part);
+        paintBackground(painter, part);
+        paintPlaceMarks(painter, backgroundDrawn_, part);
+        paintPiles(painter, part);
+        paintLabels(painter, part);
+        paintCardsBehind(painter, part, front);
+    }
+    painter.setClipping(false);
+    if (event->region().intersects(cardArea({card.Left, card.Top}))) {
+        painter.drawPixmap(QPointF(card.Left, card.Top), pictures_.card(front));
     }
 }
 
-void TableView::paintPiles(QPainter& painter, const QRegion& region)
+void TableView::paintBackground(QPainter& painter, const QRect& part)
+{
+    const qreal ratio = background_.devicePixelRatio();
+    painter.drawPixmap(QRectF(part), background_, QRectF(part.topLeft() * ratio, QSizeF(part.size()) * ratio));
+}
+
+void TableView::paintPiles(QPainter& painter, const QRect& part)
 {
     for (const Image* pile : {&table_.Mazzo, &table_.Mazzo2}) {
         const QRectF box(pile->Left, pile->Top, geometry::kBackWidth, geometry::kBackHeight);
-        if (pile->Visible && region.intersects(areaOf(box))) {
+        if (pile->Visible && part.intersects(areaOf(box))) {
             painter.drawPixmap(box.topLeft(), pictures_.cardBack());
         }
     }
 }
 
-void TableView::paintLabels(QPainter& painter, const QRegion& region)
+void TableView::paintLabels(QPainter& painter, const QRect& part)
 {
     const auto labels = tableLabels(table_);
     for (std::size_t i = 0; i < labels_.size(); ++i) {
         const Label& label = *labels.at(i);
         const LabelLook& look = labels_.at(i);
-        if (!label.Visible || !region.intersects(look.extent)) {
+        if (!label.Visible || !part.intersects(look.extent)) {
             continue;
         }
         const QRectF box(look.at, look.size);
@@ -222,14 +229,13 @@ void TableView::paintLabels(QPainter& painter, const QRegion& region)
     }
 }
 
-void TableView::paintCards(QPainter& painter, const QRegion& region)
+void TableView::paintCardsBehind(QPainter& painter, const QRect& part, CardIndex front)
 {
     for (const CardIndex c : table_.drawingOrder) {
         const CardPicture& card = table_.card(c);
-        if (!region.intersects(cardArea({card.Left, card.Top}))) {
-            continue;
+        if (c != front && part.intersects(cardArea({card.Left, card.Top}))) {
+            painter.drawPixmap(QPointF(card.Left, card.Top), pictures_.card(c));
         }
-        painter.drawPixmap(QPointF(card.Left, card.Top), pictures_.card(c));
     }
 }
 

@@ -51,10 +51,10 @@ private:
     void prepareBackground();
     void prepareLabel(LabelLook& look, const Label& label);
     std::array<QRect, 3> labelExtents() const;
-    void paintBackground(QPainter& painter, const QRegion& region);
-    void paintPiles(QPainter& painter, const QRegion& region);
-    void paintLabels(QPainter& painter, const QRegion& region);
-    void paintCards(QPainter& painter, const QRegion& region);
+    void paintBackground(QPainter& painter, const QRect& part);
+    void paintPiles(QPainter& painter, const QRect& part);
+    void paintLabels(QPainter& painter, const QRect& part);
+    void paintCardsBehind(QPainter& painter, const QRect& part, CardIndex front);
     void followPointer(const QMouseEvent* event);
 
     const Table& table_;
