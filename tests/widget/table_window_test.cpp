@@ -297,7 +297,7 @@ void TableWindowTest::playRandomly(std::mt19937& chance, Hand& hand)
         return tops.at(static_cast<std::size_t>(below(static_cast<int>(tops.size()))));
     };
     if (hand.carrying) {
-        if (below(8) == 0) {
+        if (below(5) == 0) {
             QTest::mouseRelease(view(), Qt::LeftButton, {}, hand.at.toPoint());
             hand.carrying = false;
         } else {
@@ -313,11 +313,11 @@ void TableWindowTest::playRandomly(std::mt19937& chance, Hand& hand)
         findAction(window_.get(), QStringList{"English", "Italiano", "&Info"}.at(below(3)))->trigger();
     } else if (roll < 8) {
         QTest::mouseDClick(view(), Qt::LeftButton, {}, onACard());
-    } else if (roll < 20) {
+    } else if (roll < 38) {
         QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(530, 60));
-    } else if (roll < 25) {
+    } else if (roll < 45) {
         QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(40, 60));
-    } else if (roll < 60) {
+    } else if (roll < 75) {
         hover(anywhere());
     } else {
         hand = {true, onACard()};
@@ -336,7 +336,7 @@ QImage TableWindowTest::shownTable()
         .convertToFormat(QImage::Format_RGB32);
 }
 
-// Four hundred random events; after each batch of them, which may end with a card in the hand, the
+// Four hundred random events; after each ten of them, which may end with a card in the hand, the
 // table on screen, repainted piece by piece, must be exactly what a repaint of the whole table draws.
 // Run at pixel ratios 1 and 2.
 void TableWindowTest::partialRepaintsMatchAFullRepaint()
@@ -350,8 +350,8 @@ void TableWindowTest::partialRepaintsMatchAFullRepaint()
     QVERIFY(shownAsRepaintedWhole());
     std::mt19937 chance(8);
     Hand hand;
-    for (int batch = 0; batch < 20; ++batch) {
-        for (int step = 0; step < 20; ++step) {
+    for (int batch = 0; batch < 40; ++batch) {
+        for (int step = 0; step < 10; ++step) {
             playRandomly(chance, hand);
         }
         QVERIFY2(shownAsRepaintedWhole(), qPrintable(QStringLiteral("after batch %1").arg(batch)));
