@@ -176,7 +176,7 @@ std::array<QRect, 3> TableView::labelExtents() const
 void TableView::paintEvent(QPaintEvent* event)
 {
     prepare();  // nothing left to do, unless the ratio changed since the table was last followed
-    const CardIndex front = table_.drawingOrder.back();
+    const CardIndex front = table_.drawingOrder.empty() ? 0 : table_.drawingOrder.back();
     const CardPicture& card = table_.card(front);
     QPainter painter(this);
     for (const QRect& part : event->region() - insideOf({card.Left, card.Top})) {
