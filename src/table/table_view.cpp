@@ -97,6 +97,12 @@ QSize TableView::sizeHint() const { return {geometry::kTableWidth, geometry::kTa
 
 void TableView::followTable()
 {
+    if (!isVisible()) {
+        // Nothing to repaint: the first paint once the window shows draws the whole table, and renders
+        // the pictures then rather than while the window is still being built.
+        drawn_.reset();
+        return;
+    }
     prepare();
     DrawnTable now = drawnTable(table_, labelExtents());
     if (!drawn_) {
