@@ -115,8 +115,10 @@ void TableWindow::followTable()
         music_->setChecked(table.Option_music.Checked);
     }
     panels_->follow(table);
-    if (table.Timer1.Enabled != timer1_.isActive()) {
-        table.Timer1.Enabled ? timer1_.start() : timer1_.stop();
+    if (table.Timer1.Enabled && !timer1_.isActive()) {
+        timer1_.start();
+    } else if (!table.Timer1.Enabled && timer1_.isActive()) {
+        timer1_.stop();
     }
     view_->followTable();
 }
