@@ -122,7 +122,9 @@ void TableView::prepare()
     prepareBackground();
     const auto labels = tableLabels(table_);
     for (std::size_t i = 0; i < labels_.size(); ++i) {
-        prepareLabel(labels_.at(i), *labels.at(i));
+        if (labels.at(i)->Visible) {  // a hidden label is neither drawn nor measured
+            prepareLabel(labels_.at(i), *labels.at(i));
+        }
     }
     if (table_.Mazzo.Visible || table_.Mazzo2.Visible) {
         pictures_.cardBack();
