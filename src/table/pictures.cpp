@@ -1,4 +1,4 @@
-// Pictures are rendered once per pixel ratio and kept.
+// Pictures are rendered once at the screen's pixel ratio and kept; the title picture is not kept.
 #include "pictures.h"
 
 #include <QFile>
@@ -11,6 +11,8 @@
 
 namespace morvane {
 namespace {
+
+const QColor kCardBorder(40, 40, 40);
 
 QString picturePath(const QString& name) { return QStringLiteral(":/assets/pictures/%1.svg").arg(name); }
 
@@ -48,29 +50,43 @@ QPixmap renderSvg(const QString& name, QSize size, qreal devicePixelRatio)
 
 }  // namespace
 
-QPixmap Pictures::rendered(const QString& name, QSize size, qreal devicePixelRatio)
+void Pictures::useRatio(qreal devicePixelRatio)
 {
-    const QString key = name + QLatin1Char('@') + QString::number(devicePixelRatio);
-    auto found = cache_.constFind(key);
-    if (found != cache_.constEnd()) {
-        return *found;
+    if (devicePixelRatio != ratio_) {
+        ratio_ = devicePixelRatio;
+        cards_.fill(QPixmap());
+        back_ = QPixmap();
     }
-    return *cache_.insert(key, renderSvg(name, size, devicePixelRatio));
 }
 
-QPixmap Pictures::cardFace(int card, qreal devicePixelRatio)
+// Opaque, so that drawing a card is a plain copy.
+const QPixmap& Pictures::card(int card)
 {
-    return rendered(QStringLiteral("card%1").arg(card, 2, 10, QLatin1Char('0')), QSize(62, 100), devicePixelRatio);
+    QPixmap& picture = cards_.at(static_cast<std::size_t>(card));
+    if (picture.isNull()) {
+        const QSize size(static_cast<int>(geometry::kCardWidth), static_cast<int>(geometry::kCardHeight));
+        picture = QPixmap(size * ratio_);
+        picture.setDevicePixelRatio(ratio_);
+        QPainter painter(&picture);
+        painter.fillRect(QRect(QPoint(0, 0), size), kCardBorder);
+        painter.fillRect(QRect(QPoint(1, 1), size - QSize(2, 2)), Qt::white);
+        painter.drawPixmap(QPointF(1, 1), renderSvg(QStringLiteral("card%1").arg(card, 2, 10, QLatin1Char('0')),
+                                                    QSize(62, 100), ratio_));
+    }
+    return picture;
 }
 
-QPixmap Pictures::cardBack(qreal devicePixelRatio)
+const QPixmap& Pictures::cardBack()
 {
-    return rendered(QStringLiteral("back"), QSize(63, 100), devicePixelRatio);
+    if (back_.isNull()) {
+        back_ = renderSvg(QStringLiteral("back"), QSize(63, 100), ratio_);
+    }
+    return back_;
 }
 
-QPixmap Pictures::title(qreal devicePixelRatio)
+QPixmap Pictures::title() const
 {
-    return rendered(QStringLiteral("title"), QSize(geometry::kTableWidth, geometry::kTableHeight), devicePixelRatio);
+    return renderSvg(QStringLiteral("title"), QSize(geometry::kTableWidth, geometry::kTableHeight), ratio_);
 }
 
 // Rendered here rather than through an icon plugin, which would be loaded before the window shows.

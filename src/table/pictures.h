@@ -3,20 +3,24 @@
 
 #include <QCursor>
 #include <QFont>
-#include <QHash>
 #include <QPixmap>
 #include <QString>
+#include <array>
 
 namespace morvane {
 
 class Pictures {
 public:
-    // The card face of card index 1..40, 62 x 100.
-    QPixmap cardFace(int card, qreal devicePixelRatio);
+    // Pictures are rendered at one pixel ratio; a new ratio lets the old renderings go.
+    void useRatio(qreal devicePixelRatio);
+    qreal ratio() const { return ratio_; }
+    // The card of card index 1..40 as it lies on the table: its 62 x 100 face in a flat one-pixel border,
+    // on the card's own white ground. Rendered the first time it is asked for.
+    const QPixmap& card(int card);
     // The card back of the stock and the reserve, 63 x 100.
-    QPixmap cardBack(qreal devicePixelRatio);
-    // The title picture, 594 x 425.
-    QPixmap title(qreal devicePixelRatio);
+    const QPixmap& cardBack();
+    // The title picture, 594 x 425, rendered afresh: it is shown only once, as the first background.
+    QPixmap title() const;
     static QIcon windowIcon();
     static QCursor smileyPointer();
 
@@ -28,8 +32,9 @@ public:
     static QString text(const QString& name);
 
 private:
-    QPixmap rendered(const QString& name, QSize size, qreal devicePixelRatio);
-    QHash<QString, QPixmap> cache_;
+    qreal ratio_ = 1.0;
+    std::array<QPixmap, 41> cards_;  // by card index; entry 0 is unused
+    QPixmap back_;
 };
 
 }  // namespace morvane

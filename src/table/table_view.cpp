@@ -1,9 +1,12 @@
 // Painted bottom to top: the table and its decoration, the place marks, the piles and labels,
 // then the cards in their drawing order, so that a card always lies over a label or an image.
+// A paint draws only what meets the region it is given.
 #include "table_view.h"
 
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "game/geometry.h"
 #include "table_decoration.h"
@@ -15,28 +18,38 @@ const QColor kTableGreen(0, 128, 0);
 const QColor kLabelGround(0, 64, 0);
 const QColor kFoundationMark(255, 255, 0);
 const QColor kColumnMark(0, 0, 0);
-const QColor kCardBorder(40, 40, 40);
 
 QColor toQColor(Rgb rgb) { return {rgb.r, rgb.g, rgb.b}; }
-
-QRectF labelBox(const Label& label, float width, float height) { return {label.Left, label.Top, width, height}; }
 
 // Point sizes are of a 96-dpi screen: 4/3 pixels a point.
 int pixelsForPoints(double points) { return static_cast<int>(points * 96.0 / 72.0 + 0.5); }
 
-void paintLabel(QPainter& painter, const Label& label, const QRectF& box, const QColor& ground, int fontPixels,
-                int flags)
+// Qt hands a pattern fill of more than about a hundred rows to its thread pool, and the hand-over
+// costs more than the fill: a hatch is filled in bands of fewer rows.
+void hatch(QPainter& painter, const QRect& box, const QColor& colour)
 {
-    if (!label.Visible) {
-        return;
+    constexpr int kBand = 16;
+    const QBrush brush(colour, Qt::DiagCrossPattern);
+    for (int top = box.top(); top <= box.bottom(); top += kBand) {
+        painter.fillRect(QRect(box.left(), top, box.width(), std::min(kBand, box.bottom() + 1 - top)), brush);
     }
-    painter.fillRect(box, ground);
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(box.adjusted(0, 0, -1, -1));
-    painter.setFont(Pictures::tableFont(fontPixels));
-    painter.setPen(toQColor(label.ForeColor));
-    painter.drawText(box, flags, QString::fromStdString(label.Caption));
+}
+
+// Drawn on the table itself rather than kept in its background picture: Qt lines a hatch up with the
+// window's corner, which a picture of the table alone would shift at some pixel ratios.
+void paintPlaceMarks(QPainter& painter, const DrawnBackground& background, const QRect& part)
+{
+    for (int place = 1; place <= kPlaces; ++place) {
+        const QRect& box = background.marks.at(static_cast<std::size_t>(place));
+        if (box.isNull() || !part.intersects(areaOf(box))) {
+            continue;
+        }
+        const QColor colour = place <= 4 ? kFoundationMark : kColumnMark;
+        hatch(painter, box & part, colour);
+        painter.setPen(QPen(colour, 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(box).adjusted(0, 0, -1, -1));
+    }
 }
 
 float tableX(const QMouseEvent* event) { return static_cast<float>(event->position().x()); }
@@ -59,100 +72,178 @@ std::int16_t buttonNumber(Qt::MouseButton button)
 }  // namespace
 
 TableView::TableView(const Table& table, PointerRouter& router, std::function<void()> afterEvent, QWidget* parent)
-    : QWidget(parent), table_(table), router_(router), afterEvent_(std::move(afterEvent))
+    : QWidget(parent),
+      table_(table),
+      router_(router),
+      afterEvent_(std::move(afterEvent)),
+      labels_{{{{geometry::kLabel1Width, geometry::kLabel1Height}, kLabelGround, 48, Qt::AlignHCenter | Qt::AlignTop},
+               {{geometry::kLabel6Width, geometry::kLabel6Height}, kLabelGround, 13.8, Qt::AlignHCenter | Qt::AlignTop},
+               {{geometry::kLabel5Width, geometry::kLabel5Height},
+                kTableGreen,
+                19.8,
+                Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap}}}
 {
     setFixedSize(geometry::kTableWidth, geometry::kTableHeight);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+TableView::LabelLook::LabelLook(QSizeF size, QColor ground, double points, int flags)
+    : size(size), ground(std::move(ground)), font(Pictures::tableFont(pixelsForPoints(points))), flags(flags)
+{
+}
+
 QSize TableView::sizeHint() const { return {geometry::kTableWidth, geometry::kTableHeight}; }
 
-void TableView::paintEvent(QPaintEvent* /*event*/)
+void TableView::followTable()
 {
-    QPainter painter(this);
-    paintBackground(painter);
-    paintPlaceMarks(painter);
-    paintPiles(painter);
-    paintLabels(painter);
-    paintCards(painter);
-}
-
-// The decoration stays drawn like a backing image; it is redrawn only when the ratio changes.
-const QPixmap& TableView::backdrop()
-{
-    const qreal ratio = devicePixelRatioF();
-    if (backdrop_.isNull() || backdrop_.devicePixelRatio() != ratio ||
-        backdropHasDecoration_ != table_.decorationDrawn) {
-        backdrop_ = QPixmap(size() * ratio);
-        backdrop_.setDevicePixelRatio(ratio);
-        backdrop_.fill(kTableGreen);
-        if (table_.decorationDrawn) {
-            QPainter painter(&backdrop_);
-            drawDecoration(painter, height());
-        }
-        backdropHasDecoration_ = table_.decorationDrawn;
+    if (!isVisible()) {
+        // Nothing to repaint: the first paint once the window shows draws the whole table, and renders
+        // the pictures then rather than while the window is still being built.
+        drawn_.reset();
+        return;
     }
-    return backdrop_;
-}
-
-void TableView::paintBackground(QPainter& painter)
-{
-    painter.drawPixmap(0, 0, backdrop());
-    if (table_.titlePictureShown) {
-        painter.drawPixmap(0, 0, pictures_.title(devicePixelRatioF()));
+    prepare();
+    DrawnTable now = drawnTable(table_, labelExtents());
+    if (!drawn_) {
+        update();
+    } else if (const QRegion changed = changedArea(*drawn_, now, rect()); !changed.isEmpty()) {
+        // One rectangle: a paint clipped to a rectangle copies and fills whole rows, while a paint
+        // clipped to a ragged region goes span by span.
+        update(changed.boundingRect());
     }
+    drawn_ = std::move(now);
 }
 
-void TableView::paintPlaceMarks(QPainter& painter)
+// Renders and measures, ahead of the paint, what the paint will need: a paint only copies pictures.
+void TableView::prepare()
 {
-    for (int place = 1; place <= kPlaces; ++place) {
-        const Shape& mark = table_.Shape1.at(static_cast<std::size_t>(place));
-        if (!mark.Visible) {
-            continue;
-        }
-        const QColor colour = place <= 4 ? kFoundationMark : kColumnMark;
-        const QRectF box(mark.Left, mark.Top, mark.Width, mark.Height);
-        painter.fillRect(box, QBrush(colour, Qt::DiagCrossPattern));
-        painter.setPen(QPen(colour, 1));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(box.adjusted(0, 0, -1, -1));
-    }
-}
-
-void TableView::paintPiles(QPainter& painter)
-{
-    const QPixmap back = pictures_.cardBack(devicePixelRatioF());
-    for (const Image* pile : {&table_.Mazzo, &table_.Mazzo2}) {
-        if (pile->Visible) {
-            painter.drawPixmap(QPointF(pile->Left, pile->Top), back);
+    pictures_.useRatio(devicePixelRatioF());
+    prepareBackground();
+    const auto labels = tableLabels(table_);
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        if (labels.at(i)->Visible) {  // a hidden label is neither drawn nor measured
+            prepareLabel(labels_.at(i), *labels.at(i));
         }
     }
-}
-
-void TableView::paintLabels(QPainter& painter)
-{
-    paintLabel(painter, table_.Label1, labelBox(table_.Label1, geometry::kLabel1Width, geometry::kLabel1Height),
-               kLabelGround, pixelsForPoints(48), Qt::AlignHCenter | Qt::AlignTop);
-    paintLabel(painter, table_.Label6, labelBox(table_.Label6, geometry::kLabel6Width, geometry::kLabel6Height),
-               kLabelGround, pixelsForPoints(13.8), Qt::AlignHCenter | Qt::AlignTop);
-    paintLabel(painter, table_.Label5, labelBox(table_.Label5, geometry::kLabel5Width, geometry::kLabel5Height),
-               kTableGreen, pixelsForPoints(19.8), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap);
-}
-
-void TableView::paintCards(QPainter& painter)
-{
-    const QRectF visible = rect();
+    if (table_.Mazzo.Visible || table_.Mazzo2.Visible) {
+        pictures_.cardBack();
+    }
     for (const CardIndex c : table_.drawingOrder) {
         const CardPicture& card = table_.card(c);
-        const QRectF box(card.Left, card.Top, geometry::kCardWidth, geometry::kCardHeight);
-        if (!visible.intersects(box)) {
+        if (rect().intersects(cardArea({card.Left, card.Top}))) {
+            pictures_.card(c);
+        }
+    }
+}
+
+// The background stays drawn like a backing image, until a deal draws the table again or the ratio changes.
+void TableView::prepareBackground()
+{
+    const qreal ratio = pictures_.ratio();
+    const DrawnBackground wanted = drawnBackground(table_);
+    if (!background_.isNull() && background_.devicePixelRatio() == ratio && wanted == backgroundDrawn_) {
+        return;
+    }
+    background_ = QPixmap(size() * ratio);
+    background_.setDevicePixelRatio(ratio);
+    background_.fill(kTableGreen);
+    QPainter painter(&background_);
+    if (wanted.decorationDrawn) {
+        drawDecoration(painter, height());
+    }
+    if (wanted.titlePictureShown) {
+        painter.drawPixmap(0, 0, pictures_.title());
+    }
+    backgroundDrawn_ = wanted;
+}
+
+void TableView::prepareLabel(LabelLook& look, const Label& label)
+{
+    const QPointF at(label.Left, label.Top);
+    if (look.measured && label.Caption == look.caption && at == look.at) {
+        return;
+    }
+    look.measured = true;
+    look.caption = label.Caption;
+    look.at = at;
+    look.text = QString::fromStdString(label.Caption);
+    const QRectF box(at, look.size);
+    // Italic letters may lean out of what the metrics measure: a quarter of the size to spare all round.
+    const qreal spare = look.font.pixelSize() / 4.0;
+    const QRectF text = QFontMetricsF(look.font).boundingRect(box, look.flags, look.text);
+    look.extent = areaOf(box.united(text.adjusted(-spare, -spare, spare, spare)));
+}
+
+std::array<QRect, 3> TableView::labelExtents() const
+{
+    return {labels_[0].extent, labels_[1].extent, labels_[2].extent};
+}
+
+// The frontmost card is opaque: only the table round it is painted, in rectangles, and then the card.
+void TableView::paintEvent(QPaintEvent* event)
+{
+    prepare();  // nothing left to do, unless the ratio changed since the table was last followed
+    const CardIndex front = table_.drawingOrder.empty() ? 0 : table_.drawingOrder.back();
+    const CardPicture& card = table_.card(front);
+    QPainter painter(this);
+    for (const QRect& part : event->region() - insideOf({card.Left, card.Top})) {
+        painter.setClipRect(part);
+        paintBackground(painter, part);
+        paintPlaceMarks(painter, backgroundDrawn_, part);
+        paintPiles(painter, part);
+        paintLabels(painter, part);
+        paintCardsBehind(painter, part, front);
+    }
+    painter.setClipping(false);
+    if (event->region().intersects(cardArea({card.Left, card.Top}))) {
+        painter.drawPixmap(QPointF(card.Left, card.Top), pictures_.card(front));
+    }
+}
+
+void TableView::paintBackground(QPainter& painter, const QRect& part)
+{
+    const qreal ratio = background_.devicePixelRatio();
+    painter.drawPixmap(QRectF(part), background_, QRectF(part.topLeft() * ratio, QSizeF(part.size()) * ratio));
+}
+
+void TableView::paintPiles(QPainter& painter, const QRect& part)
+{
+    for (const Image* pile : {&table_.Mazzo, &table_.Mazzo2}) {
+        const QRectF box(pile->Left, pile->Top, geometry::kBackWidth, geometry::kBackHeight);
+        if (pile->Visible && part.intersects(areaOf(box))) {
+            painter.drawPixmap(box.topLeft(), pictures_.cardBack());
+        }
+    }
+}
+
+void TableView::paintLabels(QPainter& painter, const QRect& part)
+{
+    const auto labels = tableLabels(table_);
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        const Label& label = *labels.at(i);
+        const LabelLook& look = labels_.at(i);
+        if (!label.Visible || !part.intersects(look.extent)) {
             continue;
         }
-        // A flat one-pixel border around the face, on the card control's own white ground.
-        painter.fillRect(box, kCardBorder);
-        painter.fillRect(box.adjusted(1, 1, -1, -1), Qt::white);
-        painter.drawPixmap(box.topLeft() + QPointF(1, 1), pictures_.cardFace(c, devicePixelRatioF()));
+        const QRectF box(look.at, look.size);
+        painter.fillRect(box, look.ground);
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(box.adjusted(0, 0, -1, -1));
+        painter.setFont(look.font);
+        painter.setPen(toQColor(label.ForeColor));
+        painter.drawText(box, look.flags, look.text);
+    }
+}
+
+void TableView::paintCardsBehind(QPainter& painter, const QRect& part, CardIndex front)
+{
+    for (const CardIndex c : table_.drawingOrder) {
+        const CardPicture& card = table_.card(c);
+        if (c != front && part.intersects(cardArea({card.Left, card.Top}))) {
+            painter.drawPixmap(QPointF(card.Left, card.Top), pictures_.card(c));
+        }
     }
 }
 

@@ -1,10 +1,14 @@
 // The card table: paints every layer from the table state and passes the pointer to the router.
 #pragma once
 
+#include <QFont>
 #include <QPixmap>
 #include <QWidget>
+#include <array>
 #include <functional>
+#include <optional>
 
+#include "drawn_table.h"
 #include "game/table.h"
 #include "interaction/pointer_router.h"
 #include "pictures.h"
@@ -18,6 +22,8 @@ public:
     TableView(const Table& table, PointerRouter& router, std::function<void()> afterEvent, QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
+    // Asks for a repaint of only what differs from what was last drawn; nothing when nothing does.
+    void followTable();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -27,20 +33,38 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    void paintBackground(QPainter& painter);
-    void paintPlaceMarks(QPainter& painter);
-    void paintPiles(QPainter& painter);
-    void paintLabels(QPainter& painter);
-    void paintCards(QPainter& painter);
-    const QPixmap& backdrop();
+    // A label's look, fixed at load, and its text, measured whenever its caption or place changes.
+    struct LabelLook {
+        LabelLook(QSizeF size, QColor ground, double points, int flags);
+        QSizeF size;
+        QColor ground;
+        QFont font;
+        int flags = 0;
+        bool measured = false;
+        std::string caption;
+        QPointF at;
+        QString text;
+        QRect extent;
+    };
+
+    void prepare();
+    void prepareBackground();
+    void prepareLabel(LabelLook& look, const Label& label);
+    std::array<QRect, 3> labelExtents() const;
+    void paintBackground(QPainter& painter, const QRect& part);
+    void paintPiles(QPainter& painter, const QRect& part);
+    void paintLabels(QPainter& painter, const QRect& part);
+    void paintCardsBehind(QPainter& painter, const QRect& part, CardIndex front);
     void followPointer(const QMouseEvent* event);
 
     const Table& table_;
     PointerRouter& router_;
     std::function<void()> afterEvent_;
     Pictures pictures_;
-    QPixmap backdrop_;
-    bool backdropHasDecoration_ = false;
+    std::array<LabelLook, 3> labels_;
+    QPixmap background_;
+    DrawnBackground backgroundDrawn_;
+    std::optional<DrawnTable> drawn_;
     bool overWinPrompt_ = false;
 };
 

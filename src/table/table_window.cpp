@@ -104,16 +104,22 @@ void TableWindow::centreOnScreen()
 void TableWindow::followTable()
 {
     const Table& table = game_.table;
-    nuova_->setEnabled(table.Nuova.Enabled);
-    cardRustle_->setChecked(table.Option_card_rustle.Checked);
-    music_->setChecked(table.Option_music.Checked);
+    if (nuova_->isEnabled() != table.Nuova.Enabled) {
+        nuova_->setEnabled(table.Nuova.Enabled);
+    }
+    if (cardRustle_->isChecked() != table.Option_card_rustle.Checked) {
+        cardRustle_->setChecked(table.Option_card_rustle.Checked);
+    }
+    if (music_->isChecked() != table.Option_music.Checked) {
+        music_->setChecked(table.Option_music.Checked);
+    }
     panels_->follow(table);
     if (table.Timer1.Enabled && !timer1_.isActive()) {
         timer1_.start();
     } else if (!table.Timer1.Enabled && timer1_.isActive()) {
         timer1_.stop();
     }
-    view_->update();
+    view_->followTable();
 }
 
 // The first activation shows the title picture for its pause, then deals.

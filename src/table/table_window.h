@@ -22,7 +22,7 @@ public:
     ~TableWindow() override;
 
     const Table& table() const { return game_.table; }
-    // Brings menus, panels, timer and picture up to date with the table state.
+    // Brings menus, panels, timer and picture up to date with the table state, touching only what differs.
     void followTable();
 
 protected:

@@ -1,12 +1,15 @@
 // The real table window on the offscreen platform: menus, F2, panels, painting, timer and pointer wiring.
 #include <QAction>
+#include <QBackingStore>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QScreen>
 #include <QTest>
+#include <random>
 
 #include "support/fake_ports.h"
 #include "table/qt_ports.h"
@@ -52,14 +55,22 @@ private slots:
     void quitClosesTheWindowAndThePlayers();
     void cardsAreDraggedWithTheMouse();
     void winPromptShowsTheSmileyAndDealsAnew();
+    void partialRepaintsMatchAFullRepaint();
 
 private:
     void activate();
+    struct Hand {
+        bool carrying = false;
+        QPointF at;
+    };
+    void playRandomly(std::mt19937& chance, Hand& hand);
+    QImage shownTable();
+    bool shownAsRepaintedWhole();
     QWidget* view() { return window_->centralWidget(); }
-    // A move of the pointer with no button held.
-    void hover(QPoint at)
+    // A move of the pointer, with no button held unless told.
+    void hover(QPointF at, Qt::MouseButtons held = Qt::NoButton)
     {
-        QMouseEvent move(QEvent::MouseMove, at, view()->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, at, view()->mapToGlobal(at), Qt::NoButton, held, Qt::NoModifier);
         QApplication::sendEvent(view(), &move);
     }
 
@@ -266,6 +277,96 @@ void TableWindowTest::winPromptShowsTheSmileyAndDealsAnew()
     QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(180, 250));
     QCOMPARE(window_->table().dealNumber, 2U);
     QVERIFY(!window_->table().Label5.Visible);
+}
+
+// One random event of play. While a card is carried: a step of the hand, now and then a leap, or
+// the release. Otherwise: a hover, a press on a card, a double-click, the stock, the reserve, a
+// panel, or now and then a deal.
+void TableWindowTest::playRandomly(std::mt19937& chance, Hand& hand)
+{
+    const auto below = [&chance](int n) { return std::uniform_int_distribution<int>(0, n - 1)(chance); };
+    // Half pixels too: a pointer on a screen of pixel ratio 2 lies between the table's pixels.
+    const auto anywhere = [&] { return QPointF(below(2 * view()->width()) / 2.0, below(2 * view()->height()) / 2.0); };
+    const auto onACard = [&] {
+        std::vector<QPoint> tops;
+        for (int c = 1; c <= morvane::kCardCount; ++c) {
+            const auto& card = window_->table().card(c);
+            if (card.Left < view()->width() && card.Top < view()->height()) {
+                tops.emplace_back(static_cast<int>(card.Left) + 10 + below(44),
+                                  static_cast<int>(card.Top) + 5 + below(20));
+            }
+        }
+        return tops.at(static_cast<std::size_t>(below(static_cast<int>(tops.size()))));
+    };
+    if (hand.carrying) {
+        if (below(5) == 0) {
+            QTest::mouseRelease(view(), Qt::LeftButton, {}, hand.at.toPoint());
+            hand.carrying = false;
+        } else {
+            hand.at = below(8) == 0 ? anywhere() : hand.at + QPointF(below(41) - 20, below(41) - 20) / 2.0;
+            hover(hand.at, Qt::LeftButton);
+        }
+        return;
+    }
+    const int roll = below(100);
+    if (roll < 1) {
+        QTest::keyClick(window_.get(), Qt::Key_F2);
+    } else if (roll < 4) {
+        findAction(window_.get(), QStringList{"English", "Italiano", "&Info"}.at(below(3)))->trigger();
+    } else if (roll < 8) {
+        QTest::mouseDClick(view(), Qt::LeftButton, {}, onACard());
+    } else if (roll < 38) {
+        QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(530, 60));
+    } else if (roll < 45) {
+        QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(40, 60));
+    } else if (roll < 75) {
+        hover(anywhere());
+    } else {
+        hand = {true, onACard()};
+        QTest::mousePress(view(), Qt::LeftButton, {}, hand.at.toPoint());
+    }
+}
+
+// The table as the screen shows it: pieces repainted event by event into the window's backing store,
+// which on the offscreen platform is an image.
+QImage TableWindowTest::shownTable()
+{
+    const auto* window = dynamic_cast<const QImage*>(window_->backingStore()->paintDevice());
+    const qreal ratio = window->devicePixelRatio();
+    const QRect table(view()->mapTo(window_.get(), QPoint(0, 0)), view()->size());
+    return window->copy(QRectF(table.topLeft() * ratio, table.size() * ratio).toRect())
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// Four hundred random events; after each ten of them, which may end with a card in the hand, the
+// table on screen, repainted piece by piece, must be exactly what a repaint of the whole table draws.
+// Run at pixel ratios 1 and 2.
+void TableWindowTest::partialRepaintsMatchAFullRepaint()
+{
+    machine_->random.scriptCards({6, 37, 4, 38, 7});  // base value 7: the 7 of Spade refuses the 6 of Denari
+    activate();
+    QTest::mousePress(view(), Qt::LeftButton, {}, QPoint(122, 170));
+    QTest::mouseMove(view(), QPoint(197, 205));
+    QTest::mouseRelease(view(), Qt::LeftButton, {}, QPoint(197, 205));
+    QTRY_COMPARE(window_->table().Label1.ForeColor, morvane::kLabelRed);
+    QVERIFY(shownAsRepaintedWhole());
+    std::mt19937 chance(8);
+    Hand hand;
+    for (int batch = 0; batch < 40; ++batch) {
+        for (int step = 0; step < 10; ++step) {
+            playRandomly(chance, hand);
+        }
+        QVERIFY2(shownAsRepaintedWhole(), qPrintable(QStringLiteral("after batch %1").arg(batch)));
+    }
+}
+
+bool TableWindowTest::shownAsRepaintedWhole()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents();  // the repaints asked for by a blink tick just now
+    const QImage shown = shownTable();
+    view()->repaint();
+    return shown == shownTable();
 }
 
 QTEST_MAIN(TableWindowTest)

@@ -1,0 +1,67 @@
+// What the table view last drew, and where two such drawings differ, so that only that is painted again.
+#pragma once
+
+#include <QRect>
+#include <QRectF>
+#include <QRegion>
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "game/table.h"
+
+namespace morvane {
+
+// The pixels a drawing at `box` may touch: its whole pixels, and one more round it for a box between pixels.
+QRect areaOf(const QRectF& box);
+
+// The layers that change only when a deal draws the table: the title picture or the table with its
+// decoration, which the view keeps drawn in a background picture, and the place marks.
+struct DrawnBackground {
+    std::uint32_t dealNumber = 0;
+    bool titlePictureShown = false;
+    bool decorationDrawn = false;
+    std::array<QRect, kPlaces + 1> marks{};  // by place number; null while hidden
+    friend bool operator==(const DrawnBackground&, const DrawnBackground&) = default;
+};
+
+DrawnBackground drawnBackground(const Table& table);
+
+// A label as drawn; its extent holds its box and any letter that leans out of it, null while hidden.
+struct DrawnLabel {
+    Rgb colour;
+    std::string caption;
+    QRect extent;
+    friend bool operator==(const DrawnLabel&, const DrawnLabel&) = default;
+};
+
+struct CardSpot {
+    float left = 0.0F;
+    float top = 0.0F;
+    friend bool operator==(const CardSpot&, const CardSpot&) = default;
+};
+
+struct DrawnTable {
+    DrawnBackground background;
+    QRect stock;                                 // null while hidden
+    QRect reserve;                               // null while hidden
+    std::array<DrawnLabel, 3> labels;            // the base value, the reserve counter, the end prompt
+    std::array<CardSpot, kCardCount + 1> cards;  // by card index
+    std::vector<CardIndex> order;                // back to front
+};
+
+// The labels in the order `DrawnTable` keeps them.
+std::array<const Label*, 3> tableLabels(const Table& table);
+
+// The drawing of `table`, with the labels' extents as the view measured them.
+DrawnTable drawnTable(const Table& table, const std::array<QRect, 3>& labelExtents);
+
+// The pixels of `whole` that may differ between two drawings: all of them when the background changed.
+QRegion changedArea(const DrawnTable& before, const DrawnTable& now, const QRect& whole);
+
+// The pixels a card at this spot may touch, and a rectangle of pixels that it surely covers.
+QRect cardArea(CardSpot spot);
+QRect insideOf(CardSpot spot);
+
+}  // namespace morvane
