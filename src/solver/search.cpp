@@ -232,8 +232,9 @@ Result solve(const Deal& deal, const Budget& budget)
     for (const Stage& stage : kStages) {
         Budget share{0, 0.0};
         if (budget.positions != 0) {
-            share.positions = std::max<std::uint64_t>(
-                static_cast<std::uint64_t>(static_cast<double>(budget.positions - positions) * stage.share), 1);
+            const std::uint64_t left = budget.positions - std::min(positions, budget.positions);
+            share.positions =
+                std::max<std::uint64_t>(static_cast<std::uint64_t>(static_cast<double>(left) * stage.share), 1);
         }
         if (budget.milliseconds > 0.0) {
             share.milliseconds = std::max((budget.milliseconds - millisecondsSince(start)) * stage.share, 0.001);
