@@ -116,11 +116,17 @@ Move cardMove(const Source& s, Spot to)
     return {Move::Kind::Card, static_cast<std::int8_t>(s.card), s.from, to, s.clicks};
 }
 
-void addFoundationMoves(const Deal& deal, const Position& p, const Source& s, MoveList& moves)
+// A card of the base value may open any empty foundation, and which one matters only to which
+// foundations keep their tops once complete. With no card ever taken off a foundation it does not
+// matter at all, and the first empty one stands for all.
+void addFoundationMoves(const Deal& deal, const Position& p, const Source& s, bool firstOpeningOnly, MoveList& moves)
 {
     for (int k = 1; k <= 4; ++k) {
         if (stacksOn(deal, s.card, p.foundationTop[static_cast<std::size_t>(k - 1)])) {
             moves.add(cardMove(s, foundationSpot(k)));
+            if (firstOpeningOnly) {
+                return;
+            }
         }
     }
 }
@@ -226,7 +232,7 @@ void legalMoves(const Deal& deal, const Position& p, MoveList& moves, MoveSet se
 {
     moves.size = 0;
     const Sources sources = takeableCards(deal, p);
-    const bool purposeful = set == MoveSet::Purposeful;
+    const bool purposeful = set != MoveSet::Every;
     // With purposeful moves only, a column card moves within the columns only for a purpose.
     const auto worthIt = [&](const Source& s) {
         return !purposeful || !isColumn(s.from) || uncoversSomething(deal, p, s);
@@ -236,7 +242,11 @@ void legalMoves(const Deal& deal, const Position& p, MoveList& moves, MoveSet se
             add(sources.items[static_cast<std::size_t>(i)]);
         }
     };
-    each(0, sources.foundationsFrom, [&](const Source& s) { addFoundationMoves(deal, p, s, moves); });
+    each(0, sources.foundationsFrom, [&](const Source& s) { addFoundationMoves(deal, p, s, purposeful, moves); });
+    if (set == MoveSet::Hasty && moves.size > 0) {
+        moves.size = 1;
+        return;
+    }
     if (!reserveEmpty(p) && firstFreeColumn(p) != 0) {
         moves.add({Move::Kind::Reserve});
     }

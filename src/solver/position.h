@@ -73,8 +73,10 @@ Position initialPosition(const Deal& deal);
 
 // Every move, or only the purposeful ones: no card taken off a foundation, and a column card
 // moved within the columns only when that empties its column or uncovers a card that can go on
-// at once. A win found with purposeful moves is a win; a search of them alone proves no loss.
-enum class MoveSet { Every, Purposeful };
+// at once. Hasty moves are purposeful moves where a card that can go onto a foundation goes there
+// before anything else is tried. A win found with purposeful or
+// hasty moves is a win; a search of them alone proves no loss.
+enum class MoveSet { Every, Purposeful, Hasty };
 
 // The moves a player can make, the promising ones first: cards onto the foundations, then cards
 // that line up in the columns, the reserve, free column places, and last cards taken off a

@@ -1,9 +1,12 @@
-// Depth first, the promising moves first, each position visited once; the path is kept on an
-// explicit stack, since a game that goes round the stock many times is a deep one.
+// The search for a win: the promising moves first, each position visited once, in stages that
+// give up moves and soundness of a loss for speed, each with its share of the budget.
 #include "search.h"
 
 #include <algorithm>
+#include <array>
 #include <ctime>
+#include <optional>
+#include <span>
 
 #include "seen_positions.h"
 
@@ -20,21 +23,55 @@ double processorMilliseconds()
 
 double millisecondsSince(double start) { return processorMilliseconds() - start; }
 
+// What a search has spent and found, and when its budget is used up.
+class Tally {
+public:
+    explicit Tally(const Budget& budget) : budget_(budget) {}
+
+    void count() { ++result_.positions; }
+
+    bool outOfBudget() const
+    {
+        if (budget_.positions != 0 && result_.positions >= budget_.positions) {
+            return true;
+        }
+        // The clock is read now and then: it costs more than a position.
+        return budget_.milliseconds > 0.0 && result_.positions % 1024 == 0 &&
+               millisecondsSince(start_) >= budget_.milliseconds;
+    }
+
+    // The moves of a win are given as the search played them, each card with its clicks.
+    Result finish(const Deal& deal, Outcome outcome, std::span<const Move> win = {})
+    {
+        result_.outcome = outcome;
+        result_.moves = withClicksSpeltOut(deal, win);
+        result_.milliseconds = millisecondsSince(start_);
+        return result_;
+    }
+
+private:
+    Budget budget_;
+    double start_ = processorMilliseconds();
+    Result result_;
+};
+
 struct Frame {
     Position position;
     std::size_t movesEnd = 0;  // this frame's untried moves are pending[next, movesEnd)
     std::size_t next = 0;
 };
 
-class Search {
+// Depth first, the path kept on an explicit stack, since a game that goes round the stock many
+// times is a deep one.
+class DepthFirst {
 public:
-    Search(const Deal& deal, const Budget& budget, MoveSet set) : deal_(deal), budget_(budget), set_(set) {}
+    DepthFirst(const Deal& deal, const Budget& budget, MoveSet set) : deal_(deal), tally_(budget), set_(set) {}
 
     Result run()
     {
         const Position start = initialPosition(deal_);
         seen_.insert(fingerprintOf(start));
-        result_.positions = 1;
+        tally_.count();
         enter(start);
         while (!path_.empty()) {
             if (path_.back().next == path_.back().movesEnd) {
@@ -47,16 +84,20 @@ public:
             if (!seen_.insert(fingerprintOf(child))) {
                 continue;
             }
-            ++result_.positions;
+            tally_.count();
             if (isWon(deal_, child)) {
-                return finish(Outcome::Won);
+                std::vector<Move> win;
+                for (const Frame& f : path_) {
+                    win.push_back(pending_[f.next - 1]);
+                }
+                return tally_.finish(deal_, Outcome::Won, win);
             }
-            if (outOfBudget()) {
-                return finish(Outcome::Unknown);
+            if (tally_.outOfBudget()) {
+                return tally_.finish(deal_, Outcome::Unknown);
             }
             enter(child);
         }
-        return finish(Outcome::Lost);
+        return tally_.finish(deal_, Outcome::Lost);
     }
 
 private:
@@ -67,64 +108,147 @@ private:
         path_.push_back({p, pending_.size(), pending_.size() - static_cast<std::size_t>(list_.size)});
     }
 
-    bool outOfBudget()
-    {
-        if (budget_.positions != 0 && result_.positions >= budget_.positions) {
-            return true;
-        }
-        // The clock is read now and then: it costs more than a position.
-        return budget_.milliseconds > 0.0 && result_.positions % 1024 == 0 &&
-               millisecondsSince(start_) >= budget_.milliseconds;
-    }
-
-    Result finish(Outcome outcome)
-    {
-        result_.outcome = outcome;
-        if (outcome == Outcome::Won) {
-            std::vector<Move> moves;
-            for (const Frame& f : path_) {
-                moves.push_back(pending_[f.next - 1]);
-            }
-            result_.moves = withClicksSpeltOut(deal_, moves);
-        }
-        result_.milliseconds = millisecondsSince(start_);
-        return result_;
-    }
-
     const Deal& deal_;
-    Budget budget_;
+    Tally tally_;
     MoveSet set_;
-    double start_ = processorMilliseconds();
     SeenPositions seen_;
     std::vector<Frame> path_;
     std::vector<Move> pending_;
     MoveList list_;
-    Result result_;
+};
+
+// Best first: the position with the most cards on the foundations is searched next, the newest of
+// them among equals, so the search runs deep like the depth-first one until it builds up a
+// foundation, and falls back to the best position left when a line comes to nothing.
+class BestFirst {
+public:
+    BestFirst(const Deal& deal, const Budget& budget, MoveSet set) : deal_(deal), tally_(budget), set_(set) {}
+
+    Result run()
+    {
+        add({initialPosition(deal_), kNoParent, {}});
+        while (const std::optional<std::uint32_t> next = takeBest()) {
+            const Position p = nodes_[*next].position;
+            legalMoves(deal_, p, list_, set_);
+            for (int i = 0; i < list_.size; ++i) {
+                Node child{p, *next, list_.items[static_cast<std::size_t>(i)]};
+                play(deal_, child.position, child.move);
+                if (!add(child)) {
+                    continue;
+                }
+                if (isWon(deal_, child.position)) {
+                    return tally_.finish(deal_, Outcome::Won, winTo(nodes_.size() - 1));
+                }
+                if (tally_.outOfBudget()) {
+                    return tally_.finish(deal_, Outcome::Unknown);
+                }
+            }
+        }
+        return tally_.finish(deal_, Outcome::Lost);
+    }
+
+private:
+    static constexpr std::uint32_t kNoParent = UINT32_MAX;
+
+    struct Node {
+        Position position;
+        std::uint32_t parent;
+        Move move;  // the move from the parent
+    };
+
+    // True when the position was new and now waits its turn.
+    bool add(const Node& node)
+    {
+        if (!seen_.insert(fingerprintOf(node.position))) {
+            return false;
+        }
+        tally_.count();
+        waiting_[static_cast<std::size_t>(foundationCards(node.position))].push_back(
+            static_cast<std::uint32_t>(nodes_.size()));
+        nodes_.push_back(node);
+        return true;
+    }
+
+    std::optional<std::uint32_t> takeBest()
+    {
+        for (auto it = waiting_.rbegin(); it != waiting_.rend(); ++it) {
+            if (!it->empty()) {
+                const std::uint32_t best = it->back();
+                it->pop_back();
+                return best;
+            }
+        }
+        return std::nullopt;
+    }
+
+    int foundationCards(const Position& p) const
+    {
+        int cards = 0;
+        for (const std::int8_t top : p.foundationTop) {
+            cards += top == 0 ? 0 : (valueOf(top) - deal_.baseValue + kValuesPerSuit) % kValuesPerSuit + 1;
+        }
+        return cards;
+    }
+
+    std::vector<Move> winTo(std::size_t won) const
+    {
+        std::vector<Move> win;
+        for (std::uint32_t i = static_cast<std::uint32_t>(won); nodes_[i].parent != kNoParent; i = nodes_[i].parent) {
+            win.push_back(nodes_[i].move);
+        }
+        std::reverse(win.begin(), win.end());
+        return win;
+    }
+
+    const Deal& deal_;
+    Tally tally_;
+    MoveSet set_;
+    SeenPositions seen_;
+    std::vector<Node> nodes_;
+    std::array<std::vector<std::uint32_t>, kCardCount + 1> waiting_;  // by cards on the foundations
+    MoveList list_;
 };
 
 }  // namespace
 
-// First the purposeful moves alone, with three quarters of the budget: most deals are won that way, quickly.
-// Then, unless that won, every move with what is left, the only search that can prove a loss.
+// The searches tried in turn, each with its share of what is left of the budget, until one wins:
+// hasty moves depth first (most deals are won that way at once), purposeful moves best first (a
+// different road into the hard deals), then every move depth first, the only search that can call
+// a deal lost. A restricted search that runs out of moves ends early and leaves its time to the next.
 Result solve(const Deal& deal, const Budget& budget)
 {
+    enum class Order { DepthFirst, BestFirst };
+    struct Stage {
+        MoveSet set;
+        Order order;
+        double share;
+    };
+    static constexpr std::array<Stage, 3> kStages{{{MoveSet::Hasty, Order::DepthFirst, 0.25},
+                                                   {MoveSet::Purposeful, Order::BestFirst, 2.0 / 3.0},
+                                                   {MoveSet::Every, Order::DepthFirst, 1.0}}};
     const double start = processorMilliseconds();
-    const Result first =
-        Search(deal, {budget.positions / 4 * 3, budget.milliseconds / 4 * 3}, MoveSet::Purposeful).run();
-    if (first.outcome == Outcome::Won) {
-        return first;
+    std::uint64_t positions = 0;
+    Result result;
+    for (const Stage& stage : kStages) {
+        Budget share{0, 0.0};
+        if (budget.positions != 0) {
+            const std::uint64_t left = budget.positions - std::min(positions, budget.positions);
+            share.positions =
+                std::max<std::uint64_t>(static_cast<std::uint64_t>(static_cast<double>(left) * stage.share), 1);
+        }
+        if (budget.milliseconds > 0.0) {
+            share.milliseconds = std::max((budget.milliseconds - millisecondsSince(start)) * stage.share, 0.001);
+        }
+        result = stage.order == Order::DepthFirst ? DepthFirst(deal, share, stage.set).run()
+                                                  : BestFirst(deal, share, stage.set).run();
+        positions += result.positions;
+        if (result.outcome == Outcome::Won) {
+            break;
+        }
     }
-    Budget rest{0, 0.0};
-    if (budget.positions != 0) {
-        rest.positions = budget.positions - first.positions;
-    }
-    if (budget.milliseconds > 0.0) {
-        rest.milliseconds = std::max(budget.milliseconds - millisecondsSince(start), 0.001);
-    }
-    Result every = Search(deal, rest, MoveSet::Every).run();
-    every.positions += first.positions;
-    every.milliseconds = millisecondsSince(start);
-    return every;
+    result.positions = positions;
+    result.milliseconds = millisecondsSince(start);
+    return result;
 }
 
 const char* outcomeName(Outcome outcome)

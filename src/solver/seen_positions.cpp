@@ -8,19 +8,14 @@
 namespace morvane::solver {
 namespace {
 
-constexpr std::size_t kColumnBytes = 1 + kLongestColumn;
-constexpr std::size_t kWords = 7;
-
-using ColumnBytes = std::array<std::uint8_t, kColumnBytes>;
-
-ColumnBytes bytesOf(const Column& c)
+// A column in one word: its length in the low four bits, then six bits for each card.
+std::uint64_t wordOf(const Column& c)
 {
-    ColumnBytes b{};
-    b[0] = static_cast<std::uint8_t>(c.count);
+    std::uint64_t w = static_cast<std::uint64_t>(c.count);
     for (int i = 0; i < c.count; ++i) {
-        b[static_cast<std::size_t>(i + 1)] = static_cast<std::uint8_t>(c.cards[static_cast<std::size_t>(i)]);
+        w |= static_cast<std::uint64_t>(c.cards[static_cast<std::size_t>(i)]) << (4 + 6 * i);
     }
-    return b;
+    return w;
 }
 
 std::uint64_t mix(std::uint64_t x)
@@ -42,21 +37,19 @@ bool onStockRound(const Position& p) { return p.waste % 3 == 0 || p.waste == std
 
 Fingerprint fingerprintOf(const Position& p)
 {
-    std::array<ColumnBytes, 4> columns{};
+    std::array<std::uint64_t, 6> words{};
     for (std::size_t k = 0; k < 4; ++k) {
-        columns[k] = bytesOf(p.columns[k]);
+        words[k] = wordOf(p.columns[k]);
     }
-    std::sort(columns.begin(), columns.end());
-    std::array<std::uint8_t, kWords * 8> bytes{};
-    std::memcpy(bytes.data(), p.foundationTop.data(), 4);
-    std::memcpy(bytes.data() + 4, &p.stockLeft, 4);
-    bytes[8] = static_cast<std::uint8_t>(onStockRound(p) ? 0 : p.waste);
-    bytes[9] = static_cast<std::uint8_t>(p.reserveTurned);
-    std::memcpy(bytes.data() + 10, columns.data(), sizeof columns);
+    std::sort(words.begin(), words.begin() + 4);
+    std::uint32_t foundations = 0;
+    std::memcpy(&foundations, p.foundationTop.data(), 4);
+    words[4] = static_cast<std::uint64_t>(foundations) << 32 | p.stockLeft;
+    words[5] =
+        static_cast<std::uint64_t>(onStockRound(p) ? 0 : p.waste) << 8 | static_cast<std::uint64_t>(p.reserveTurned);
     Fingerprint f{0x9e3779b97f4a7c15ULL, 0x243f6a8885a308d3ULL};
-    for (std::size_t i = 0; i < kWords; ++i) {
-        std::uint64_t w = 0;
-        std::memcpy(&w, bytes.data() + 8 * i, 8);
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::uint64_t w = words[i];
         f.a = mix(f.a ^ w);
         f.b = mix(f.b + w * 0xff51afd7ed558ccdULL + i);
     }
