@@ -45,17 +45,18 @@ void placeDealtCard(Table& table, int position, CardIndex c)
 
 }  // namespace
 
-void Mescola(Game& game)
+void Mescola(Game& game) { Mescola(game.table, game.ports.random); }
+
+void Mescola(Table& table, RandomSource& random)
 {
-    Table& table = game.table;
     Pool pool{};
     for (CardIndex i = 1; i <= kCardCount; ++i) {
         pool[static_cast<std::size_t>(i)] = i;
         table.card(i).Enabled = false;
     }
-    game.ports.random.reseedFromClock();
+    random.reseedFromClock();
     for (int p = 1; p <= kDealPositions; ++p) {
-        const CardIndex c = drawCard(pool, game.ports.random);
+        const CardIndex c = drawCard(pool, random);
         table.DealOrder[static_cast<std::size_t>(p)] = c;
         placeDealtCard(table, p, c);
     }

@@ -6,5 +6,7 @@
 namespace morvane {
 
 void Mescola(Game& game);
+// The same deal on a table of its own: the shuffle asks nothing of the machine but chance.
+void Mescola(Table& table, RandomSource& random);
 
 }  // namespace morvane
