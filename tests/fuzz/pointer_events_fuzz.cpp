@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <numeric>
 #include <random>
 #include <vector>
 
@@ -57,14 +56,6 @@ private:
     std::size_t at_ = 0;
 };
 
-std::vector<int> shuffledDeck(std::mt19937& random)
-{
-    std::vector<int> deck(kCardCount);
-    std::iota(deck.begin(), deck.end(), 1);
-    std::shuffle(deck.begin(), deck.end(), random);
-    return deck;
-}
-
 // The menu's commands, as the window hands them to the game.
 void menuCommand(testing::CheckedRouter& router, testing::FakeMachine& machine, std::uint8_t which,
                  std::mt19937& random)
@@ -72,7 +63,7 @@ void menuCommand(testing::CheckedRouter& router, testing::FakeMachine& machine, 
     switch (which % 11) {
     case 0:
         if (machine.game.table.Nuova.Enabled) {
-            machine.random.scriptCards(shuffledDeck(random));
+            machine.random.scriptCards(testing::shuffledDeck(random));
             router.handle(Nuova_Click);
         }
         break;
@@ -126,7 +117,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     Bytes bytes(data, size);
     std::mt19937 random(bytes.word());
-    auto machine = testing::dealtGame(shuffledDeck(random));
+    auto machine = testing::dealtGame(testing::shuffledDeck(random));
     testing::CheckedRouter router(machine->game);
     // The window closing ends the game, and with it the session.
     for (int events = 0; !bytes.atEnd() && events < kMostEvents && !machine->game.table.closed; ++events) {

@@ -4,6 +4,8 @@
 
 #include <deque>
 #include <memory>
+#include <numeric>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -120,5 +122,14 @@ struct FakeMachine {
 // A game loaded and dealt, past its title pause, with these cards at the first deal positions
 // (columns 1..4, the base card, then reserve and stock); the rest follow in index order.
 std::unique_ptr<FakeMachine> dealtGame(const std::vector<int>& firstCards = {});
+
+// The 40 cards in an order drawn from this random stream, for a game to be dealt in it.
+inline std::vector<int> shuffledDeck(std::mt19937& random)
+{
+    std::vector<int> deck(kCardCount);
+    std::iota(deck.begin(), deck.end(), 1);
+    std::shuffle(deck.begin(), deck.end(), random);
+    return deck;
+}
 
 }  // namespace morvane::testing

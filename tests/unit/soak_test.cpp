@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <deque>
 #include <iostream>
-#include <numeric>
 #include <random>
 #include <sstream>
 
@@ -38,7 +37,7 @@ class SoakPlayer {
 public:
     explicit SoakPlayer(unsigned seed) : rng_(seed)
     {
-        machine_ = testing::dealtGame(shuffledDeck());
+        machine_ = testing::dealtGame(testing::shuffledDeck(rng_));
         router_ = std::make_unique<testing::CheckedRouter>(machine_->game);
         ++tally.deals;
     }
@@ -60,14 +59,6 @@ public:
 
 private:
     Table& table() { return machine_->game.table; }
-
-    std::vector<int> shuffledDeck()
-    {
-        std::vector<int> deck(kCardCount);
-        std::iota(deck.begin(), deck.end(), 1);
-        std::shuffle(deck.begin(), deck.end(), rng_);
-        return deck;
-    }
 
     bool chance(double p) { return std::bernoulli_distribution(p)(rng_); }
     float uniform(float from, float to) { return std::uniform_real_distribution<float>(from, to)(rng_); }
@@ -151,7 +142,7 @@ private:
 
     void newDeal()
     {
-        machine_->random.scriptCards(shuffledDeck());
+        machine_->random.scriptCards(testing::shuffledDeck(rng_));
         router_->handle(Nuova_Click);
         ++tally.deals;
         audit("Nuova_Click", {});
