@@ -39,7 +39,7 @@ glide() {
   read -r -a from <<<"$(somewhere)"
   read -r -a to <<<"$(somewhere)"
   awk -v x0="${from[0]}" -v y0="${from[1]}" -v x1="${to[0]}" -v y1="${to[1]}" -v n="$steps" -v held="$held" 'BEGIN {
-    printf "mousemove %d %d %s", x0, y0, held ? "mousedown 1 " : ""
+    printf "mousemove %d %d %s", x0, y0, (held ? "mousedown 1 " : "")
     for (i = 1; i <= n; i++) printf "mousemove %d %d sleep 0.0167 ", x0 + (x1 - x0) * i / n, y0 + (y1 - y0) * i / n
     if (held) printf "mouseup 1"
   }'

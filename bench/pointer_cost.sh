@@ -38,7 +38,7 @@ measure() {
   # An X server that did no work was not the one the programs drew on: another Xvfb on the machine
   # took over its display number. Its figure is then marked lost and left out of the medians.
   awk -v g=$(($(cpu_ns "$pid") - before_game)) -v x=$(($(cpu_ns "$xvfb") - before_x)) -v n="$events" \
-    'BEGIN { printf "%.3f %s", g / n / 1e6, x > 0 ? sprintf("%.3f", x / n / 1e6) : "lost" }'
+    'BEGIN { printf "%.3f %s", g / n / 1e6, (x > 0 ? sprintf("%.3f", x / n / 1e6) : "lost") }'
 }
 
 run() {
