@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QTimer>
 
+#include "command_line.h"
 #include "qt_ports.h"
 #include "sound/audio_system.h"
 #include "sound_folder.h"
@@ -10,6 +11,7 @@
 
 int main(int argc, char* argv[])
 {
+    morvane::answerHelpOrVersion(argc, argv);
     QApplication app(argc, argv);
     morvane::SoundLog soundLog;
     morvane::AudioSystem audio({.diagnostics = &soundLog});
