@@ -17,6 +17,7 @@ using namespace morvane;
 
 constexpr const char* kUsage =
     "usage: morvane-solve --seed S --count N [--budget-ms T] [--budget-positions P] [--moves]\n"
+    "       morvane-solve --help | --version\n"
     "Solves the deals of seeds S to S+N-1 (the game's own shuffle and deal, seeded with the number).\n"
     "Each deal gives one line: seed, result (won, lost, unknown), positions searched, milliseconds\n"
     "of processor time. A deal is lost when every reachable position was searched; unknown when the\n"
@@ -24,7 +25,8 @@ constexpr const char* kUsage =
     "the same answers on every machine).\n"
     "--moves adds, for each won deal, its 40 cards in deal-position order (columns 1-4, base card,\n"
     "reserve 6-12, stock 13-40) and the winning moves: stock, recycle, reserve, or C:F-T for card C\n"
-    "from F to T, places being w (waste), f1-f4 (foundations), c1-c4 (columns).\n";
+    "from F to T, places being w (waste), f1-f4 (foundations), c1-c4 (columns).\n"
+    "The manual: man morvane-solve\n";
 
 struct Options {
     std::uint64_t seed = 0;
@@ -32,6 +34,24 @@ struct Options {
     solver::Budget budget{0, 2000.0};
     bool moves = false;
 };
+
+// --help prints the usage and --version the name and version, both on standard output, and the
+// tool ends with status 0; any other command line is left to parse().
+std::optional<int> answerHelpOrVersion(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--help") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (arg == "--version") {
+            std::puts("morvane-solve " MORVANE_VERSION);
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
 
 std::optional<std::uint64_t> number(const char* text)
 {
@@ -113,6 +133,9 @@ std::string budgetText(const solver::Budget& b)
 
 int main(int argc, char** argv)
 {
+    if (const std::optional<int> answered = answerHelpOrVersion(argc, argv)) {
+        return *answered;
+    }
     const std::optional<Options> options = parse(argc, argv);
     if (!options || options->count == 0) {
         std::fputs(kUsage, stderr);
