@@ -73,13 +73,13 @@ protected:
 
     AudioDevice& device_;
     PlayerNotices notices_;
-    SoundDiagnostics& diagnostics_;
     mutable std::mutex mutex_;
     Motion motion_ = Motion::Stopped;
 
 private:
     void start(bool honourRewind);
 
+    SoundDiagnostics& diagnostics_;
     bool fromStart_ = false;
 };
 
