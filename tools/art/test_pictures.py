@@ -5,10 +5,28 @@ import unittest
 import xml.etree.ElementTree as ElementTree
 
 import check
+import icons
 import make_pictures
 from other_pictures import clip_to_box
 
 NAMESPACE = "{http://www.w3.org/2000/svg}"
+SMALL_ICON_SIZES = (16, 22, 24, 32, 48)
+
+
+def drawn_shapes(document):
+    """Every element of a picture that paints something."""
+    return [node for node in ElementTree.fromstring(document).iter()
+            if node.tag not in (NAMESPACE + "svg", NAMESPACE + "defs")]
+
+
+def rasterised(document, size):
+    """The colour of each covered pixel of a picture made of whole-pixel rectangles, painted in order."""
+    pixels = {}
+    for shape in drawn_shapes(document):
+        x, y, width, height = (int(float(shape.get(key))) for key in ("x", "y", "width", "height"))
+        pixels.update({(column, row): shape.get("fill")
+                       for column in range(x, x + width) for row in range(y, y + height)})
+    return pixels
 
 
 class GeneratedPictures(unittest.TestCase):
@@ -21,8 +39,31 @@ class GeneratedPictures(unittest.TestCase):
     def test_every_picture_is_there_in_its_size(self):
         expected = {f"card{n:02d}.svg": (62, 100) for n in range(1, 41)}
         expected.update({"back.svg": (63, 100), "title.svg": (594, 425), "icon.svg": (32, 32),
-                         "smiley.svg": (32, 32)})
+                         "smiley.svg": (32, 32), "launcher/scalable.svg": (256, 256)})
+        expected.update({f"launcher/{n}x{n}.svg": (n, n) for n in SMALL_ICON_SIZES})
         self.assertEqual(self.sizes, expected)
+
+    def test_small_icons_lie_on_whole_pixels(self):
+        def on_the_grid(shape):
+            return (shape.tag == NAMESPACE + "rect" and not {"stroke", "rx", "transform"} & shape.attrib.keys()
+                    and all(float(shape.get(key)).is_integer() for key in ("x", "y", "width", "height")))
+
+        for name in ["icon.svg"] + [f"launcher/{n}x{n}.svg" for n in SMALL_ICON_SIZES]:
+            with self.subTest(picture=name):
+                off_the_grid = [shape.attrib for shape in drawn_shapes(self.documents[name]) if not on_the_grid(shape)]
+                self.assertEqual(off_the_grid, [])
+
+    def test_window_icon_is_a_rounded_card_with_an_edge_and_three_bars(self):
+        pixels = rasterised(self.documents["icon.svg"], 32)
+        left, right = min(x for x, _ in pixels), max(x for x, _ in pixels)
+        top, bottom = min(y for _, y in pixels), max(y for _, y in pixels)
+        corners = [(left, top), (right, top), (left, bottom), (right, bottom)]
+        self.assertFalse(set(corners) & pixels.keys())
+        edge = [(x, y) for x in range(left + 3, right - 2) for y in (top, bottom)]
+        edge += [(x, y) for y in range(top + 3, bottom - 2) for x in (left, right)]
+        self.assertEqual({pixels[place] for place in edge}, {icons.EDGE})
+        middle = "".join("B" if pixels.get(((left + right) // 2, y)) == icons.BAR else "." for y in range(32))
+        self.assertEqual(len(re.findall("B{4,}", middle)), 3, middle)
 
     def test_pictures_use_only_what_the_renderer_draws(self):
         self.assertEqual(check.problems(self.documents, self.sizes), [])
