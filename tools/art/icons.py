@@ -1,6 +1,7 @@
 """The window icon and the launcher icon: the small sizes laid on the pixel grid, the large one from the deck's own ace."""
 
 import math
+import re
 from dataclasses import dataclass
 
 import faces
@@ -55,16 +56,8 @@ class Card:
 
 def bitmap(x, y, rows, fill):
     """A tiny picture drawn as text rows, X for a pixel: one rectangle per run of X."""
-    shapes = []
-    for dy, row in enumerate(rows):
-        start = None
-        for dx, mark in enumerate(row + "."):
-            if mark == "X" and start is None:
-                start = dx
-            elif mark != "X" and start is not None:
-                shapes.append(rect(x + start, y + dy, dx - start, 1, fill=fill))
-                start = None
-    return shapes
+    return [rect(x + run.start(), y + dy, len(run.group()), 1, fill=fill)
+            for dy, row in enumerate(rows) for run in re.finditer("X+", row)]
 
 
 # The ace's numeral, a bold serif 1, in two pixel sizes.
@@ -75,7 +68,7 @@ ONE = {
 
 
 def barred(card, margin, bars):
-    """The window's card: three blue bars across it, set inside a margin like the pattern of a card's back.
+    """The three-bar card: three blue bars across it, set inside a margin like the pattern of a card's back.
 
     bars is (height, gap); the bars are centred in the card's height. Where the margin leaves room, a thin
     blue frame runs round the bars with a white pixel either side, as round the pattern of a back."""
@@ -91,16 +84,16 @@ def barred(card, margin, bars):
 
 
 def coin(x, y, diameter):
-    """The Denari coin on the pixel grid: a dark rim, gold, an inner ring when there is room, a red heart."""
+    """The Denari coin on the pixel grid: a dark rim, gold, an inner ring when there is room, a red centre."""
     rings = [paints.INK, paints.GOLD]
     if diameter >= 12:
         rings += [paints.GOLD_DARK, paints.GOLD]
     shapes = []
     for inset, colour in enumerate(rings):
         shapes += disc(x + inset, y + inset, diameter - 2 * inset, colour)
-    heart = 4 if diameter >= 16 else 2 - diameter % 2   # as even or odd as the coin, so that it sits in the middle
-    inset = (diameter - heart) // 2
-    return shapes + disc(x + inset, y + inset, heart, paints.RED)
+    centre = 4 if diameter >= 16 else 2 - diameter % 2   # as even or odd as the coin, so that it sits in the middle
+    inset = (diameter - centre) // 2
+    return shapes + disc(x + inset, y + inset, centre, paints.RED)
 
 
 def ace_of_coins(card, diameter, numeral):
