@@ -1,4 +1,4 @@
-"""The window icon and the launcher icon: the small sizes laid on the pixel grid, the large one from the deck's own ace."""
+"""The window and launcher icons: the small sizes laid on the pixel grid, the large one from the deck's own ace."""
 
 import math
 import re
