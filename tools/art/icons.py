@@ -1,4 +1,4 @@
-"""The window and launcher icons: the small sizes laid on the pixel grid, the large one from the deck's own ace."""
+"""The window icon and the launcher icon: the small sizes laid on the pixel grid, the large one from the deck's own ace."""
 
 import math
 import re
@@ -131,7 +131,7 @@ class Small:
 
 
 SMALL = (
-    Small(16, Card(0, 0, 11, 15, 2), Card(5, 1, 11, 15, 2), 2, (2, 2), 7),
+    Small(16, Card(0, 0, 11, 14, 2), Card(5, 2, 11, 14, 2), 2, (2, 2), 7),
     Small(22, Card(1, 0, 13, 19, 2), Card(8, 3, 13, 19, 2), 2, (3, 2), 9),
     Small(24, Card(1, 0, 14, 20, 2), Card(9, 4, 14, 20, 2), 2, (3, 2), 10),
     Small(32, Card(1, 1, 18, 26, 3.5), Card(13, 5, 18, 26, 3.5), 4, (4, 2), 12, 5),
