@@ -25,13 +25,17 @@ QColor toQColor(Rgb rgb) { return {rgb.r, rgb.g, rgb.b}; }
 int pixelsForPoints(double points) { return static_cast<int>(points * 96.0 / 72.0 + 0.5); }
 
 // Qt hands a pattern fill of more than about a hundred rows to its thread pool, and the hand-over
-// costs more than the fill: a hatch is filled in bands of fewer rows.
-void hatch(QPainter& painter, const QRect& box, const QColor& colour)
+// costs more than the fill: a hatch is filled in bands of fewer rows. The bands are the box's own,
+// whatever part is painted, so that a piece lands on the device pixels of the whole at any ratio.
+void hatch(QPainter& painter, const QRect& box, const QRect& part, const QColor& colour)
 {
     constexpr int kBand = 16;
     const QBrush brush(colour, Qt::DiagCrossPattern);
     for (int top = box.top(); top <= box.bottom(); top += kBand) {
-        painter.fillRect(QRect(box.left(), top, box.width(), std::min(kBand, box.bottom() + 1 - top)), brush);
+        const QRect band(box.left(), top, box.width(), std::min(kBand, box.bottom() + 1 - top));
+        if (band.intersects(part)) {
+            painter.fillRect(band, brush);
+        }
     }
 }
 
@@ -45,7 +49,7 @@ void paintPlaceMarks(QPainter& painter, const DrawnBackground& background, const
             continue;
         }
         const QColor colour = place <= 4 ? kFoundationMark : kColumnMark;
-        hatch(painter, box & part, colour);
+        hatch(painter, box, part, colour);
         painter.setPen(QPen(colour, 1));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(box).adjusted(0, 0, -1, -1));
@@ -189,7 +193,7 @@ void TableView::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     for (const QRect& part : event->region() - insideOf({card.Left, card.Top})) {
         painter.setClipRect(part);
-        paintBackground(painter, part);
+        paintBackground(painter);
         paintPlaceMarks(painter, backgroundDrawn_, part);
         paintPiles(painter, part);
         paintLabels(painter, part);
@@ -201,10 +205,12 @@ void TableView::paintEvent(QPaintEvent* event)
     }
 }
 
-void TableView::paintBackground(QPainter& painter, const QRect& part)
+// The whole picture under the part's clip: a piece copied from its own source rectangle would be
+// rounded to device pixels on its own, a row or column off the whole where a table pixel is not a
+// whole number of device pixels (ratio 1.5, or the table half a device pixel under the menu bar).
+void TableView::paintBackground(QPainter& painter)
 {
-    const qreal ratio = background_.devicePixelRatio();
-    painter.drawPixmap(QRectF(part), background_, QRectF(part.topLeft() * ratio, QSizeF(part.size()) * ratio));
+    painter.drawPixmap(QPointF(0, 0), background_);
 }
 
 void TableView::paintPiles(QPainter& painter, const QRect& part)

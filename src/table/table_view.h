@@ -51,7 +51,7 @@ private:
     void prepareBackground();
     void prepareLabel(LabelLook& look, const Label& label);
     std::array<QRect, 3> labelExtents() const;
-    void paintBackground(QPainter& painter, const QRect& part);
+    void paintBackground(QPainter& painter);
     void paintPiles(QPainter& painter, const QRect& part);
     void paintLabels(QPainter& painter, const QRect& part);
     void paintCardsBehind(QPainter& painter, const QRect& part, CardIndex front);
