@@ -6,9 +6,10 @@
 # Usage: bench/solve_figures.sh RUN.txt [OTHER-RUN.txt]
 set -eu
 figures() {
-  awk '$1 == "seed" { n++; count[$3]++; print $6 }
-       END { printf "%s: %d deals, %d won, %d lost, %d unknown\n", FILENAME, n, count["won"], count["lost"], count["unknown"] > "/dev/stderr" }' "$1" |
-    sort -g | awk '{ ms[NR] = $1 }
+  awk '$1 == "seed" { n++; count[$3]++ }
+       END { printf "%s: %d deals, %d won, %d lost, %d unknown\n", FILENAME, n, count["won"], count["lost"], count["unknown"] }' "$1"
+  awk '$1 == "seed" { print $6 }' "$1" | sort -g |
+    awk '{ ms[NR] = $1 }
       END { p = int(0.99 * NR); if (p < 1) p = 1
             printf "  per deal: median %.2f ms, p99 %.1f ms, largest %.1f ms\n", ms[int((NR + 1) / 2)], ms[p], ms[NR] }'
 }
