@@ -83,7 +83,7 @@ struct Sources {
     int foundationsFrom = 0;  // items from here on lie on the foundations
 };
 
-Sources takeableCards(const Deal& deal, const Position& p, const Pruning& pruning)
+Sources takeableCards(const Deal& deal, const Position& p, const Pruning& pruning, const HomeRanks& home)
 {
     Sources s;
     const auto add = [&](CardIndex c, Spot from, int clicks) {
@@ -109,7 +109,7 @@ Sources takeableCards(const Deal& deal, const Position& p, const Pruning& prunin
     s.foundationsFrom = s.size;
     for (int k = 1; k <= 4; ++k) {
         const CardIndex top = p.foundationTop[static_cast<std::size_t>(k - 1)];
-        if (mayLeaveFoundation(deal, p, k) && !(pruning.lowCardsStayHome && staysHome(deal, p, top))) {
+        if (mayLeaveFoundation(deal, p, k) && !(pruning.lowCardsStayHome && staysHome(deal, home, top))) {
             add(p.foundationTop[static_cast<std::size_t>(k - 1)], foundationSpot(k), 0);
         }
     }
@@ -238,13 +238,14 @@ CardIndex wasteTop(const Deal& deal, const Position& p)
 void legalMoves(const Deal& deal, const Position& p, MoveList& moves, MoveSet set, const Pruning& pruning)
 {
     moves.size = 0;
+    const HomeRanks home = homeRanks(deal, p);
     if (pruning.safeMovesFirst) {
-        if (const std::optional<Move> safe = safeMoveHome(deal, p)) {
+        if (const std::optional<Move> safe = safeMoveHome(deal, p, home)) {
             moves.add(*safe);
             return;
         }
     }
-    const Sources sources = takeableCards(deal, p, pruning);
+    const Sources sources = takeableCards(deal, p, pruning, home);
     const bool purposeful = set != MoveSet::Every;
     // With purposeful moves only, a column card moves within the columns only for a purpose.
     const auto worthIt = [&](const Source& s) {

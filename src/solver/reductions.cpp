@@ -25,35 +25,14 @@ namespace {
 
 constexpr int kNotStarted = -1;
 
-// Per suit, the rank of its foundation's top: every card of the suit up to it is home.
-std::array<int, 4> homeRanks(const Deal& deal, const Position& p)
-{
-    std::array<int, 4> home{kNotStarted, kNotStarted, kNotStarted, kNotStarted};
-    for (const std::int8_t top : p.foundationTop) {
-        if (top != 0) {
-            home[static_cast<std::size_t>(suitOf(top))] = rankOf(deal, top);
-        }
-    }
-    return home;
-}
-
-int lowestRankOut(const std::array<int, 4>& home)
-{
-    int lowest = kValuesPerSuit;
-    for (const int rank : home) {
-        lowest = std::min(lowest, rank + 1);
-    }
-    return lowest;
-}
-
 // No card of the other group that could ever be lined up under this card, nor any card that could
 // go under one of those, is out of the foundations: both other-group cards ranked one lower and
 // every card ranked two lower are home.
-bool nothingNeedsIt(const std::array<int, 4>& home, CardIndex card, int rank)
+bool nothingNeedsIt(const HomeRanks& home, CardIndex card, int rank)
 {
     for (int suit = 0; suit < 4; ++suit) {
         const bool sameGroup = static_cast<int>(groupOf(card)) == suit / 2;
-        if (home[static_cast<std::size_t>(suit)] < rank - (sameGroup ? 2 : 1)) {
+        if (home.bySuit[static_cast<std::size_t>(suit)] < rank - (sameGroup ? 2 : 1)) {
             return false;
         }
     }
@@ -67,7 +46,7 @@ bool nothingNeedsIt(const std::array<int, 4>& home, CardIndex card, int rank)
 // A card of the base value (rank 0), under which nothing goes, is safe only as the last one out:
 // while two are out, which foundation each opens decides which tops the game later keeps fixed.
 // The last one out opens the one empty foundation now or later; H is that card alone.
-int safeFoundation(const Deal& deal, const Position& p, const std::array<int, 4>& home, CardIndex card)
+int safeFoundation(const Deal& deal, const Position& p, const HomeRanks& home, CardIndex card)
 {
     const int rank = rankOf(deal, card);
     const auto foundationHolding = [&](CardIndex top) {
@@ -79,9 +58,10 @@ int safeFoundation(const Deal& deal, const Position& p, const std::array<int, 4>
         return 0;
     };
     if (rank == 0) {
-        return std::count(home.begin(), home.end(), kNotStarted) == 1 ? foundationHolding(0) : 0;
+        return std::count(home.bySuit.begin(), home.bySuit.end(), kNotStarted) == 1 ? foundationHolding(0) : 0;
     }
-    if (rank > 8 || home[static_cast<std::size_t>(suitOf(card))] != rank - 1 || !nothingNeedsIt(home, card, rank)) {
+    if (rank > 8 || home.bySuit[static_cast<std::size_t>(suitOf(card))] != rank - 1 ||
+        !nothingNeedsIt(home, card, rank)) {
         return 0;
     }
     return foundationHolding(predecessorOf(card));
@@ -96,14 +76,23 @@ int rankOf(const Deal& deal, CardIndex card)
 
 // H: every card ranked below the lowest rank still out. Under a card of rank k only a card of rank
 // k - 1 goes, also in H, and H ranks at most 8 unless every card is home.
-bool staysHome(const Deal& deal, const Position& p, CardIndex top)
+HomeRanks homeRanks(const Deal& deal, const Position& p)
 {
-    return rankOf(deal, top) < lowestRankOut(homeRanks(deal, p));
+    HomeRanks home;
+    home.bySuit.fill(kNotStarted);
+    for (const std::int8_t top : p.foundationTop) {
+        if (top != 0) {
+            home.bySuit[static_cast<std::size_t>(suitOf(top))] = rankOf(deal, top);
+        }
+    }
+    home.lowestOut = 1 + *std::min_element(home.bySuit.begin(), home.bySuit.end());
+    return home;
 }
 
-std::optional<Move> safeMoveHome(const Deal& deal, const Position& p)
+bool staysHome(const Deal& deal, const HomeRanks& home, CardIndex top) { return rankOf(deal, top) < home.lowestOut; }
+
+std::optional<Move> safeMoveHome(const Deal& deal, const Position& p, const HomeRanks& home)
 {
-    const std::array<int, 4> home = homeRanks(deal, p);
     for (int k = 1; k <= 4; ++k) {
         const Column& c = p.columns[static_cast<std::size_t>(k - 1)];
         if (c.count == 0) {
