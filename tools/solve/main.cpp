@@ -147,6 +147,19 @@ std::string budgetText(const solver::Budget& b)
                                 : positions + " (no time limit)";
 }
 
+// The reductions switched off, if any: a run without them says so in its summary.
+std::string reductionsText(const solver::Pruning& p)
+{
+    std::string off;
+    if (!p.safeMovesFirst) {
+        off = "safe moves";
+    }
+    if (!p.lowCardsStayHome) {
+        off += off.empty() ? "low cards home" : " and low cards home";
+    }
+    return off.empty() ? "" : " without " + off;
+}
+
 // The line of one deal, and its cards and moves when it was won and they were asked for.
 solver::Outcome solveAndPrint(const std::string& name, const solver::Deal& deal, const Options& o)
 {
@@ -180,9 +193,10 @@ int main(int argc, char** argv)
     }
     const std::uint64_t won = counts[static_cast<int>(solver::Outcome::Won)];
     const Interval ci = wilson(won, options->count);
-    std::printf("%llu deals from seed %llu, budget %s per deal: %llu won, %llu lost, %llu unknown\n",
+    std::printf("%llu deals from seed %llu, budget %s per deal%s: %llu won, %llu lost, %llu unknown\n",
                 static_cast<unsigned long long>(options->count), static_cast<unsigned long long>(options->seed),
-                budgetText(budgetOf(*options)).c_str(), static_cast<unsigned long long>(won),
+                budgetText(budgetOf(*options)).c_str(), reductionsText(options->pruning).c_str(),
+                static_cast<unsigned long long>(won),
                 static_cast<unsigned long long>(counts[static_cast<int>(solver::Outcome::Lost)]),
                 static_cast<unsigned long long>(counts[static_cast<int>(solver::Outcome::Unknown)]));
     std::printf("share won %.1f%% (95%% confidence interval %.1f%% to %.1f%%, Wilson)\n",
