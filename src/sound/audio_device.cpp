@@ -4,6 +4,8 @@
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_mixer.h>
 
+#include <string>
+
 #include "sound/quiet_libraries.h"
 
 namespace morvane {
@@ -23,19 +25,26 @@ SDL_AudioDeviceID findMixerDevice()
     return 0;
 }
 
+void reportNoDevice(SoundDiagnostics& diagnostics)
+{
+    diagnostics.report(std::string("no audio device: ") + SDL_GetError() + "; the game plays silently");
+}
+
 }  // namespace
 
-bool AudioDevice::open()
+bool AudioDevice::open(SoundDiagnostics& diagnostics)
 {
     // Left to itself SDL turns SIGINT and SIGTERM into a quit event that nobody here reads, and the game
     // would no longer end when asked to.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        reportNoDevice(diagnostics);
         return false;
     }
     silenceAlsaIfLoaded();
     // No format changes allowed: SDL converts, so the mixer always works in 16-bit stereo at 44.1 kHz.
     if (Mix_OpenAudioDevice(kSampleRate, AUDIO_S16SYS, kChannels, kBufferFrames, nullptr, 0) != 0) {
+        reportNoDevice(diagnostics);
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }

@@ -4,6 +4,8 @@
 #include <functional>
 #include <mutex>
 
+#include "sound/sound_diagnostics.h"
+
 namespace morvane {
 
 class AudioDevice {
@@ -13,8 +15,9 @@ public:
     static constexpr int kFrameBytes = kChannels * 2;  // 16-bit stereo
     static constexpr int kBufferFrames = 1024;
 
-    // Opens the device asleep; false when there is none to be had. Both run on the audio system's thread.
-    bool open();
+    // Opens the device asleep; false, with SDL's reason told, when there is none to be had. Both run on
+    // the audio system's thread.
+    bool open(SoundDiagnostics& diagnostics);
     void close();
 
     // Called after a player has started, so the device runs while it sounds.

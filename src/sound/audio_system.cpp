@@ -18,7 +18,10 @@ constexpr std::chrono::milliseconds kQuietLook{500};
 }  // namespace
 
 AudioSystem::AudioSystem(AudioOptions options)
-    : options_(std::move(options)), music_(device_, doorbell_), rustle_(device_, doorbell_)
+    : options_(std::move(options)),
+      diagnostics_(options_.diagnostics != nullptr ? *options_.diagnostics : unheardDiagnostics()),
+      music_(device_, doorbell_, diagnostics_),
+      rustle_(device_, doorbell_, diagnostics_)
 {
     silenceSdlAndFluidSynth();
 }
@@ -40,7 +43,7 @@ AudioSystem::~AudioSystem()
 
 void AudioSystem::run()
 {
-    const bool deviceOpen = device_.open();
+    const bool deviceOpen = device_.open(diagnostics_);
     if (deviceOpen) {
         attachPlayers();
     }
@@ -55,7 +58,7 @@ void AudioSystem::run()
 void AudioSystem::attachPlayers()
 {
     rustle_.attach(kRustleChannel);
-    synth_ = SoundFontSynth::load(options_.soundFonts, AudioDevice::kSampleRate);
+    synth_ = SoundFontSynth::load(options_.soundFonts, AudioDevice::kSampleRate, diagnostics_);
     if (synth_) {
         music_.attach(synth_->synth());
     }

@@ -10,6 +10,7 @@
 #include "sound/media_player.h"
 #include "sound/midi_player.h"
 #include "sound/player_notices.h"
+#include "sound/sound_diagnostics.h"
 #include "sound/wave_player.h"
 
 namespace morvane {
@@ -25,14 +26,16 @@ struct AudioOptions {
         "/usr/share/sounds/sf3/default-GM.sf3",
         "/usr/share/sounds/sf2/default-GM.sf2",
     };
+    // Hears why a sound stays silent; no one when none is named. It must outlive the audio system.
+    SoundDiagnostics* diagnostics = nullptr;
 };
 
 // Construction gives the two players at once; start() then opens the device and loads the soundfont on
 // the system's own thread, which goes on to deliver the players' notifications and puts the device to
 // sleep when nothing sounds. The game starts it once its window shows, so that loading the sound never
 // competes with the window for the processor. Commands given before the sound is ready take effect once
-// it is. Without a device or a soundfont the players stay silent and still answer every command. One
-// audio system at a time per process.
+// it is. Without a device or a soundfont the players stay silent and still answer every command; the
+// diagnostics hear why. One audio system at a time per process.
 class AudioSystem {
 public:
     explicit AudioSystem(AudioOptions options = {});
@@ -52,6 +55,7 @@ private:
     bool quiet() const;
 
     AudioOptions options_;
+    SoundDiagnostics& diagnostics_;
     AudioDevice device_;
     Doorbell doorbell_;
     MidiPlayer music_;

@@ -7,10 +7,22 @@
 #include <utility>
 
 namespace morvane {
+namespace {
+
+std::string whyNotPlayable(const std::string& path)
+{
+    const std::string unreadable = whyUnreadable(path);
+    return unreadable.empty() ? "fails the check of a MIDI piece that FluidSynth plays" : unreadable;
+}
+
+}  // namespace
 
 void MidiPlayer::open(const std::string& path)
 {
     auto piece = readMidiPiece(path);
+    if (!piece) {
+        reportSilent(path, whyNotPlayable(path));
+    }
     replacePiece([&] {
         piece_ = std::move(piece);
         loadSequencer();

@@ -6,6 +6,8 @@
 #include <fluidsynth.h>
 #include <glib.h>
 
+#include <utility>
+
 namespace morvane {
 namespace {
 
@@ -14,6 +16,13 @@ void dropSdlMessage(void*, int, SDL_LogPriority, const char*) {}
 void dropGlibMessage(const gchar*, GLogLevelFlags, const gchar*, gpointer) {}
 
 void dropAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
+
+void keepFluidSynthMessage(int, const char* message, void* kept)
+{
+    auto& text = *static_cast<std::string*>(kept);
+    text += text.empty() ? "" : "; ";
+    text += message;
+}
 
 using AlsaErrorHandler = void (*)(const char*, int, const char*, int, const char*, ...);
 using SetAlsaErrorHandler = int (*)(AlsaErrorHandler);
@@ -48,5 +57,21 @@ GlibSilence::GlibSilence()
 }
 
 GlibSilence::~GlibSilence() { g_log_remove_handler(nullptr, handler_); }
+
+FluidSynthErrors::FluidSynthErrors()
+{
+    for (int level = FLUID_PANIC; level <= FLUID_ERR; ++level) {
+        fluid_set_log_function(level, keepFluidSynthMessage, &text_);
+    }
+}
+
+FluidSynthErrors::~FluidSynthErrors()
+{
+    for (int level = FLUID_PANIC; level <= FLUID_ERR; ++level) {
+        fluid_set_log_function(level, nullptr, nullptr);
+    }
+}
+
+std::string FluidSynthErrors::take() { return std::exchange(text_, {}); }
 
 }  // namespace morvane

@@ -1,6 +1,8 @@
 // Keeps the sound libraries from printing: a sound failure never speaks to the player.
 #pragma once
 
+#include <string>
+
 namespace morvane {
 
 // SDL's and FluidSynth's messages go nowhere from here on.
@@ -20,6 +22,22 @@ public:
 
 private:
     unsigned handler_;
+};
+
+// While it lives, FluidSynth's error messages are kept instead of dropped, so that the reason a
+// soundfont did not load can be told. FluidSynth's log is the whole process's: one at a time.
+class FluidSynthErrors {
+public:
+    FluidSynthErrors();
+    ~FluidSynthErrors();
+    FluidSynthErrors(const FluidSynthErrors&) = delete;
+    FluidSynthErrors& operator=(const FluidSynthErrors&) = delete;
+
+    // The messages kept since the last take, and none from then on.
+    std::string take();
+
+private:
+    std::string text_;
 };
 
 }  // namespace morvane

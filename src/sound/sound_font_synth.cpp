@@ -3,9 +3,6 @@
 
 #include "sound/quiet_libraries.h"
 
-#include <filesystem>
-#include <system_error>
-
 namespace morvane {
 namespace {
 
@@ -21,33 +18,47 @@ void chooseSettings(fluid_settings_t* settings, int sampleRate)
     fluid_settings_setint(settings, "synth.cpu-cores", 1);
 }
 
-bool isFile(const std::string& path)
+// Empty when the soundfont at `path` loaded into the synth, else why it did not.
+std::string whyNotLoaded(fluid_synth_t* synth, const std::string& path, FluidSynthErrors& errors)
 {
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
+    const std::string unreadable = whyUnreadable(path);
+    if (!unreadable.empty()) {
+        return unreadable;
+    }
+    if (fluid_synth_sfload(synth, path.c_str(), 1) != FLUID_FAILED) {
+        return "";
+    }
+    const std::string error = errors.take();
+    return "does not load" + (error.empty() ? "" : ": " + error);
 }
 
 }  // namespace
 
-std::unique_ptr<SoundFontSynth> SoundFontSynth::load(const std::vector<std::string>& soundFonts, int sampleRate)
+std::unique_ptr<SoundFontSynth> SoundFontSynth::load(const std::vector<std::string>& soundFonts, int sampleRate,
+                                                     SoundDiagnostics& diagnostics)
 {
     fluid_settings_t* settings = new_fluid_settings();
-    if (settings == nullptr) {
-        return nullptr;
+    if (settings != nullptr) {
+        chooseSettings(settings, sampleRate);
     }
-    chooseSettings(settings, sampleRate);
-    fluid_synth_t* synth = new_fluid_synth(settings);
+    fluid_synth_t* synth = settings != nullptr ? new_fluid_synth(settings) : nullptr;
     if (synth == nullptr) {
         delete_fluid_settings(settings);
+        diagnostics.report("FluidSynth could not make a synthesizer; the music stays silent");
         return nullptr;
     }
     std::unique_ptr<SoundFontSynth> loaded(new SoundFontSynth(settings, synth));
     const GlibSilence quiet;
+    FluidSynthErrors errors;
+    std::string looked;
     for (const std::string& path : soundFonts) {
-        if (isFile(path) && fluid_synth_sfload(synth, path.c_str(), 1) != FLUID_FAILED) {
+        const std::string why = whyNotLoaded(synth, path, errors);
+        if (why.empty()) {
             return loaded;
         }
+        looked += "; " + path + " " + why;
     }
+    diagnostics.report("no soundfont, the music stays silent" + looked);
     return nullptr;
 }
 

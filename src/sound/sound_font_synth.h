@@ -7,12 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "sound/sound_diagnostics.h"
+
 namespace morvane {
 
 class SoundFontSynth {
 public:
-    // A synth with the first soundfont of the list that loads, or nothing when none does.
-    static std::unique_ptr<SoundFontSynth> load(const std::vector<std::string>& soundFonts, int sampleRate);
+    // A synth with the first soundfont of the list that loads, or nothing when none does; then the
+    // diagnostics hear where each was looked for and why it did not load.
+    static std::unique_ptr<SoundFontSynth> load(const std::vector<std::string>& soundFonts, int sampleRate,
+                                                SoundDiagnostics& diagnostics);
     ~SoundFontSynth();
     SoundFontSynth(const SoundFontSynth&) = delete;
     SoundFontSynth& operator=(const SoundFontSynth&) = delete;

@@ -5,7 +5,10 @@
 
 namespace morvane {
 
-SoundPlayer::SoundPlayer(AudioDevice& device, Doorbell& doorbell) : device_(device), notices_(doorbell) {}
+SoundPlayer::SoundPlayer(AudioDevice& device, Doorbell& doorbell, SoundDiagnostics& diagnostics)
+    : device_(device), notices_(doorbell), diagnostics_(diagnostics)
+{
+}
 
 void SoundPlayer::close()
 {
@@ -62,6 +65,11 @@ bool SoundPlayer::sounding() const
 }
 
 void SoundPlayer::deliverNotices() { notices_.deliver(); }
+
+void SoundPlayer::reportSilent(const std::string& path, const std::string& why) const
+{
+    diagnostics_.report("sound file " + path + " " + why + "; it stays silent");
+}
 
 void SoundPlayer::holdAt(Motion motion)
 {

@@ -8,6 +8,7 @@
 #include "sound/audio_device.h"
 #include "sound/media_player.h"
 #include "sound/player_notices.h"
+#include "sound/sound_diagnostics.h"
 
 namespace morvane {
 
@@ -15,7 +16,7 @@ namespace morvane {
 // how its sound is loaded, started, held and measured, in the hooks below, called under the lock.
 class SoundPlayer : public MediaPlayer {
 public:
-    SoundPlayer(AudioDevice& device, Doorbell& doorbell);
+    SoundPlayer(AudioDevice& device, Doorbell& doorbell, SoundDiagnostics& diagnostics);
     SoundPlayer(const SoundPlayer&) = delete;
     SoundPlayer& operator=(const SoundPlayer&) = delete;
 
@@ -67,6 +68,9 @@ protected:
     virtual std::int32_t positionNow() const = 0;
     virtual std::int32_t lengthNow() const = 0;
 
+    // Tells why a piece stays silent, naming its file.
+    void reportSilent(const std::string& path, const std::string& why) const;
+
     AudioDevice& device_;
     PlayerNotices notices_;
     mutable std::mutex mutex_;
@@ -75,6 +79,7 @@ protected:
 private:
     void start(bool honourRewind);
 
+    SoundDiagnostics& diagnostics_;
     bool fromStart_ = false;
 };
 

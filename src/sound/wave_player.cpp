@@ -72,13 +72,17 @@ void WavePlayer::forgetPiece()
 }
 
 // A sound that cannot be loaded (missing, empty, not a sound, a format the mixer does not read) stays
-// silent with length 0.
+// silent with length 0, and says why.
 void WavePlayer::load()
 {
     if (channel_ < 0 || !isOpen_ || sound_ != nullptr) {
         return;
     }
     sound_ = Mix_LoadWAV(path_.c_str());
+    if (sound_ == nullptr) {
+        const std::string unreadable = whyUnreadable(path_);
+        reportSilent(path_, unreadable.empty() ? std::string("cannot be played: ") + Mix_GetError() : unreadable);
+    }
     soundBytes_ = sound_ != nullptr ? sound_->alen - sound_->alen % AudioDevice::kFrameBytes : 0;
     cursor_ = 0;
 }

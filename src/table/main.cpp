@@ -2,15 +2,19 @@
 #include <QApplication>
 #include <QTimer>
 
+#include "command_line.h"
 #include "qt_ports.h"
 #include "sound/audio_system.h"
 #include "sound_folder.h"
+#include "sound_log.h"
 #include "table_window.h"
 
 int main(int argc, char* argv[])
 {
+    morvane::answerHelpOrVersion(argc, argv);
     QApplication app(argc, argv);
-    morvane::AudioSystem audio;
+    morvane::SoundLog soundLog;
+    morvane::AudioSystem audio({.diagnostics = &soundLog});
     morvane::QtClock clock;
     morvane::QtEventPump events;
     morvane::QtRandom random;

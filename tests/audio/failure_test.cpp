@@ -1,18 +1,49 @@
-// Sound failures on the real backend: each leaves only its own sound silent, prints nothing, and the
-// player goes on answering every command.
+// Sound failures on the real backend: each leaves only its own sound silent, prints nothing, tells
+// its reason to the diagnostics, and the player goes on answering every command.
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <fstream>
+#include <mutex>
 #include <optional>
 #include <thread>
 
 #include "audio_test_support.h"
 #include "sound/audio_system.h"
+#include "sound/sound_diagnostics.h"
 #include "sound_fixtures.h"
 
 namespace morvane::audiotest {
 namespace {
+
+// Every reason the sound tells, from whichever thread, one a line.
+class HeardReasons final : public SoundDiagnostics {
+public:
+    void report(const std::string& reason) override
+    {
+        std::lock_guard lock(mutex_);
+        text_ += reason + "\n";
+    }
+
+    ::testing::AssertionResult mention(const std::string& words) const
+    {
+        std::lock_guard lock(mutex_);
+        if (text_.find(words) != std::string::npos) {
+            return ::testing::AssertionSuccess();
+        }
+        return ::testing::AssertionFailure() << "no \"" << words << "\" among the reasons:\n" << text_;
+    }
+
+    AudioOptions options(AudioOptions base = {})
+    {
+        base.diagnostics = this;
+        return base;
+    }
+
+private:
+    mutable std::mutex mutex_;
+    std::string text_;
+};
 
 Bytes randomBytes(std::size_t count)
 {
@@ -58,6 +89,8 @@ void expectSilentAndEmpty(const MediaPlayer& player)
 struct BadFile {
     const char* name;
     std::optional<Bytes> content;  // none: the file is missing
+    const char* musicReason;       // how the reason goes on after the file's name
+    const char* rustleReason;
 };
 
 void PrintTo(const BadFile& file, std::ostream* out) { *out << file.name; }
@@ -65,10 +98,10 @@ void PrintTo(const BadFile& file, std::ostream* out) { *out << file.name; }
 std::vector<BadFile> badFiles()
 {
     return {
-        {"missing", std::nullopt},
-        {"empty", Bytes{}},
-        {"random_bytes", randomBytes(5000)},
-        {"unsupported_wave_format", noiseWave(22050, 0.3, 0x0055)},
+        {"missing", std::nullopt, "is missing", "is missing"},
+        {"empty", Bytes{}, "is empty", "is empty"},
+        {"random_bytes", randomBytes(5000), "fails the check", "cannot be played: "},
+        {"unsupported_wave_format", noiseWave(22050, 0.3, 0x0055), "fails the check", "cannot be played: "},
     };
 }
 
@@ -85,10 +118,12 @@ protected:
 
 TEST_P(BadSoundFile, LeavesTheMusicSilentAndTheRustleWorking)
 {
+    HeardReasons reasons;
     CapturedOutput output(file("output.txt"));
     {
-        ListenedAudio sound;
+        ListenedAudio sound(reasons.options());
         sound.music.open(badFile());
+        EXPECT_TRUE(reasons.mention("sound file " + badFile() + " " + GetParam().musicReason));
         expectSilentAndEmpty(sound.music);
         sendEveryCommand(sound.music);
         sound.music.play();
@@ -107,13 +142,15 @@ TEST_P(BadSoundFile, LeavesTheMusicSilentAndTheRustleWorking)
 
 TEST_P(BadSoundFile, LeavesTheRustleSilentAndTheMusicWorking)
 {
+    HeardReasons reasons;
     CapturedOutput output(file("output.txt"));
     {
-        ListenedAudio sound;
+        ListenedAudio sound(reasons.options());
         sound.rustle.open(badFile());
         sound.music.open(goodMusic());
         sound.music.play();
         ASSERT_TRUE(eventually([&] { return sound.musicNotices.done == 1; }));
+        EXPECT_TRUE(reasons.mention("sound file " + badFile() + " " + GetParam().rustleReason));
         expectSilentAndEmpty(sound.rustle);
         sendEveryCommand(sound.rustle);
         expectSilentAndEmpty(sound.rustle);
@@ -132,9 +169,10 @@ class SoundFailure : public AudioTest {};
 TEST_F(SoundFailure, WithoutAnAudioDeviceBothPlayersAnswerSilently)
 {
     setenv("SDL_AUDIODRIVER", "nonexistent", 1);
+    HeardReasons reasons;
     CapturedOutput output(file("output.txt"));
     {
-        ListenedAudio sound;
+        ListenedAudio sound(reasons.options());
         sound.music.open(gameSound("Music/10vazid.mid"));
         sound.rustle.open(gameSound("carta.wav"));
         const auto musicLength = sound.music.length();
@@ -152,12 +190,16 @@ TEST_F(SoundFailure, WithoutAnAudioDeviceBothPlayersAnswerSilently)
         sound.rustle.close();
     }
     EXPECT_EQ(output.release(), "");
+    // SDL's own words name the driver it could not have.
+    EXPECT_TRUE(reasons.mention("no audio device: "));
+    EXPECT_TRUE(reasons.mention("nonexistent"));
     EXPECT_FALSE(std::filesystem::exists(recordingFile()));
 }
 
 TEST_F(SoundFailure, WithoutASoundFontTheMusicIsSilentAndTheRustleWorks)
 {
-    AudioOptions options;
+    HeardReasons reasons;
+    AudioOptions options = reasons.options();
     options.soundFonts = {file("missing.sf2").string(), written("empty.sf2", {}),
                           written("noise.sf2", randomBytes(100000)),
                           written("truncated.sf2", firstBytesOf("/usr/share/sounds/sf2/TimGM6mb.sf2", 200000))};
@@ -179,6 +221,11 @@ TEST_F(SoundFailure, WithoutASoundFontTheMusicIsSilentAndTheRustleWorks)
         sendEveryCommand(sound.music);
     }
     EXPECT_EQ(output.release(), "");
+    EXPECT_TRUE(reasons.mention("no soundfont"));
+    EXPECT_TRUE(reasons.mention(options.soundFonts[0] + " is missing"));
+    EXPECT_TRUE(reasons.mention(options.soundFonts[1] + " is empty"));
+    EXPECT_TRUE(reasons.mention(options.soundFonts[2] + " does not load: "));
+    EXPECT_TRUE(reasons.mention(options.soundFonts[3] + " does not load: "));
     // Only the rustle, 0.2 s, was heard.
     EXPECT_LT(Recording(recordingFile()).audibleSpan(), 0.3);
 }

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The package installed with apt: the game lands on a player's PATH, the menu's command starts it and it
+# The package installed with apt: the game and its solver land on a player's PATH and answer --help,
+# the manual pages open, and every path these name exists; the menu's command starts the game and it
 # plays with its music; a purge then leaves nothing of what the package installed.
 set -euo pipefail
 deb=$1
@@ -23,6 +24,18 @@ files=$(dpkg -L morvane)
 # The PATH that login gives a player, and the command of the game's menu entry.
 player_path=$(sed -n 's/^ENV_PATH[[:space:]]*PATH=//p' /etc/login.defs)
 [ "$(PATH=$player_path command -v morvane)" = /usr/games/morvane ] || fail "morvane is not on a player's PATH"
+[ "$(PATH=$player_path command -v morvane-solve)" = /usr/games/morvane-solve ] ||
+  fail "morvane-solve is not on a player's PATH"
+
+# What a player reads before the first deal, as plain text; each command must end with status 0.
+for command in "morvane --help" "morvane --version" "morvane-solve --help" "man morvane" "man morvane-solve"; do
+  text=$(env -u DISPLAY -u WAYLAND_DISPLAY PATH="$player_path" LC_ALL=C MANWIDTH=1000 MANPAGER=cat $command | col -b) ||
+    fail "'$command' failed"
+  [ -n "$text" ] || fail "'$command' said nothing"
+  while IFS= read -r path; do
+    [ -z "$path" ] || [ -e "$path" ] || fail "'$command' names $path, which does not exist"
+  done < <(grep -oE '(^|[[:space:]("])/[[:alnum:]_.+/-]+' <<< "$text" | sed -E 's/^[[:space:]("]//; s/[.,;:]$//')
+done
 desktop=$(grep -m1 '^/usr/share/applications/.*\.desktop$' <<< "$files") || fail "no menu entry installed"
 read -r -a command <<< "$(sed -n 's/^Exec=//p' "$desktop")"
 PATH=$player_path play_session installed "$out" "${command[@]}"

@@ -19,6 +19,7 @@ using namespace morvane;
 constexpr const char* kUsage =
     "usage: morvane-solve --seed S --count N [--budget-ms T] [--budget-positions P] [--moves]\n"
     "       morvane-solve --cards \"C1 C2 ... C40\" [--budget-ms T] [--budget-positions P] [--moves]\n"
+    "       morvane-solve --help | --version\n"
     "Solves the deals of seeds S to S+N-1 (the game's own shuffle and deal, seeded with the number),\n"
     "or the one deal whose 40 card indexes are given in deal-position order (as --moves prints them).\n"
     "Each deal gives one line: seed, result (won, lost, unknown), positions searched, milliseconds\n"
@@ -30,7 +31,8 @@ constexpr const char* kUsage =
     "reserve 6-12, stock 13-40) and the winning moves: stock, recycle, reserve, or C:F-T for card C\n"
     "from F to T, places being w (waste), f1-f4 (foundations), c1-c4 (columns).\n"
     "--no-safe-moves and --no-low-cards-home switch off the search's two reductions (for benchmarks:\n"
-    "the verdicts stay the same, only the time changes).\n";
+    "the verdicts stay the same, only the time changes).\n"
+    "The manual: man morvane-solve\n";
 
 struct Options {
     std::uint64_t seed = 0;
@@ -41,6 +43,24 @@ struct Options {
     solver::Pruning pruning;
     bool moves = false;
 };
+
+// --help prints the usage and --version the name and version, both on standard output, and the
+// tool ends with status 0; any other command line is left to parse().
+std::optional<int> answerHelpOrVersion(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--help") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (arg == "--version") {
+            std::puts("morvane-solve " MORVANE_VERSION);
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
 
 std::optional<std::uint64_t> number(const char* text)
 {
@@ -177,6 +197,9 @@ solver::Outcome solveAndPrint(const std::string& name, const solver::Deal& deal,
 
 int main(int argc, char** argv)
 {
+    if (const std::optional<int> answered = answerHelpOrVersion(argc, argv)) {
+        return *answered;
+    }
     const std::optional<Options> options = parse(argc, argv);
     if (!options) {
         std::fputs(kUsage, stderr);
