@@ -115,10 +115,7 @@ struct Table {
 
     // ---- The game variables: the deal, the piles and the places.
     std::array<CardIndex, kDealPositions + 1> DealOrder{};
-    // By place number: foundation k (1..4) holds the card index of its top card, 0 while it is
-    // empty; column place k + 4 holds its own place number while the column holds its first card,
-    // 0 once the place is free.
-    std::array<std::int16_t, kPlaces + 1> PlaceCard{};
+    std::array<std::int16_t, kPlaces + 1> PlaceCard{};  // by place number; zones.h reads it
     std::int16_t BaseValue = 0;
     std::int16_t ReserveNext = 0;
     std::deque<CardIndex> StockCards;

@@ -35,7 +35,9 @@ int originPile(const Hand& hand);
 // A card lying at the x the card in hand was pressed at.
 bool liesAtOrigin(const Hand& hand, const CardPicture& c);
 
-// ---- The piles.
+// ---- The piles. PlaceCard holds, by place number, for foundation k (1..4) the card index of its
+// top card, 0 while it is empty; for column place k + 4 its own place number while the column
+// holds its first card, 0 once the place is free.
 
 // The top card of the waste, or 0 when the waste is empty.
 CardIndex topWasteCard(const Table& table);
