@@ -1,10 +1,11 @@
-"""Writes every picture of the game as SVG into src/assets/pictures: 40 faces, the back, the title, icon and smiley."""
+"""Writes every picture of the game as SVG into src/assets/pictures: 40 faces, the back, the title, icons and smiley."""
 
 import pathlib
 import sys
 
 import check
 import faces
+import icons
 import other_pictures
 
 OUTPUT = pathlib.Path(__file__).resolve().parents[2] / "src" / "assets" / "pictures"
@@ -15,8 +16,9 @@ def pictures():
     named = {f"card{index:02d}.svg": faces.face(index) for index in range(1, 41)}
     named["back.svg"] = other_pictures.back()
     named["title.svg"] = other_pictures.title()
-    named["icon.svg"] = other_pictures.icon()
+    named["icon.svg"] = icons.window_icon()
     named["smiley.svg"] = other_pictures.smiley()
+    named.update(icons.launchers())
     return named
 
 
@@ -27,8 +29,8 @@ def main():
     trouble = check.problems(documents, sizes)
     if trouble:
         sys.exit("\n".join(trouble))
-    OUTPUT.mkdir(parents=True, exist_ok=True)
     for name, document in documents.items():
+        (OUTPUT / name).parent.mkdir(parents=True, exist_ok=True)
         (OUTPUT / name).write_text(document, encoding="utf-8")
     print(f"wrote {len(documents)} pictures into {OUTPUT}")
 

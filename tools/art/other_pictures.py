@@ -1,4 +1,4 @@
-"""The pictures besides the faces: the card back, the title picture, the window icon and the smiley pointer."""
+"""The pictures besides the faces and icons: the card back, the title picture and the smiley pointer."""
 
 import math
 
@@ -86,14 +86,6 @@ def title():
         text("\u00a9 2026 Vandrel. All rights reserved.", x=297, y=396, font_family=SERIF, font_size=12,
              fill="#a9c29d", text_anchor="middle"),
     )
-    return picture
-
-
-def icon():
-    """32 x 32: a small playing card with three blue bars across it."""
-    picture = Picture(32, 32)
-    picture.add(rect(6.5, 1.5, 19, 29, rx=2, fill="#ffffff", stroke="#202020", stroke_width=1))
-    picture.add(*[rect(9, y, 14, 3.6, fill="#1f4fbf") for y in (7, 14.2, 21.4)])
     return picture
 
 

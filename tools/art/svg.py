@@ -101,6 +101,12 @@ class Picture:
     def add(self, *markup):
         self._body.extend(markup)
 
+    def drawing(self, into):
+        """This picture's shapes for drawing inside another picture, which takes over its gradients."""
+        for ident, definition in self._defs.items():
+            into.paint(ident, definition)
+        return list(self._body)
+
     def document(self):
         defs = element("defs", *self._defs.values()) if self._defs else ""
         head = element(

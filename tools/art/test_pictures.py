@@ -5,10 +5,35 @@ import unittest
 import xml.etree.ElementTree as ElementTree
 
 import check
+import icons
 import make_pictures
+import paints
 from other_pictures import clip_to_box
 
 NAMESPACE = "{http://www.w3.org/2000/svg}"
+SMALL_ICON_SIZES = (16, 22, 24, 32, 48)
+
+
+def drawn_shapes(document):
+    """Every element of a picture that paints something."""
+    return [node for node in ElementTree.fromstring(document).iter()
+            if node.tag not in (NAMESPACE + "svg", NAMESPACE + "defs")]
+
+
+def rasterised(document):
+    """The colour of each covered pixel of a picture made of whole-pixel rectangles, painted in order."""
+    pixels = {}
+    for shape in drawn_shapes(document):
+        x, y, width, height = (int(float(shape.get(key))) for key in ("x", "y", "width", "height"))
+        pixels.update({(column, row): shape.get("fill")
+                       for column in range(x, x + width) for row in range(y, y + height)})
+    return pixels
+
+
+def bars_down(pixels, column):
+    """How many blue bars, each at least two pixels tall, a column of pixels crosses."""
+    colours = [pixels.get((column, row)) for row in range(max(y for _, y in pixels) + 1)]
+    return len(re.findall("B{2,}", "".join("B" if colour == icons.BAR else "." for colour in colours)))
 
 
 class GeneratedPictures(unittest.TestCase):
@@ -21,8 +46,43 @@ class GeneratedPictures(unittest.TestCase):
     def test_every_picture_is_there_in_its_size(self):
         expected = {f"card{n:02d}.svg": (62, 100) for n in range(1, 41)}
         expected.update({"back.svg": (63, 100), "title.svg": (594, 425), "icon.svg": (32, 32),
-                         "smiley.svg": (32, 32)})
+                         "smiley.svg": (32, 32), "launcher/scalable.svg": (256, 256)})
+        expected.update({f"launcher/{n}x{n}.svg": (n, n) for n in SMALL_ICON_SIZES})
         self.assertEqual(self.sizes, expected)
+
+    def test_small_icons_lie_on_whole_pixels_inside_their_square(self):
+        def on_the_grid(shape, size):
+            if shape.tag != NAMESPACE + "rect" or {"stroke", "rx", "transform"} & shape.attrib.keys():
+                return False
+            x, y, width, height = (float(shape.get(key)) for key in ("x", "y", "width", "height"))
+            whole = all(n.is_integer() for n in (x, y, width, height))
+            return whole and 0 <= x and 0 <= y and x + width <= size and y + height <= size
+
+        for name in ["icon.svg"] + [f"launcher/{n}x{n}.svg" for n in SMALL_ICON_SIZES]:
+            with self.subTest(picture=name):
+                size = self.sizes[name][0]
+                off_the_grid = [shape.attrib for shape in drawn_shapes(self.documents[name])
+                                if not on_the_grid(shape, size)]
+                self.assertEqual(off_the_grid, [])
+
+    def test_window_icon_is_a_rounded_card_with_an_edge_and_three_bars(self):
+        pixels = rasterised(self.documents["icon.svg"])
+        left, right = min(x for x, _ in pixels), max(x for x, _ in pixels)
+        top, bottom = min(y for _, y in pixels), max(y for _, y in pixels)
+        corners = [(left, top), (right, top), (left, bottom), (right, bottom)]
+        self.assertFalse(set(corners) & pixels.keys())
+        edge = [(x, y) for x in range(left + 3, right - 2) for y in (top, bottom)]
+        edge += [(x, y) for y in range(top + 3, bottom - 2) for x in (left, right)]
+        self.assertEqual({pixels[place] for place in edge}, {icons.EDGE})
+        self.assertEqual(bars_down(pixels, (left + right) // 2), 3)
+
+    def test_small_launcher_icons_show_the_three_bars_beside_the_ace_of_coins(self):
+        for size in SMALL_ICON_SIZES:
+            pixels = rasterised(self.documents[f"launcher/{size}x{size}.svg"])
+            with self.subTest(size=size):
+                columns_with_three_bars = [column for column in range(size) if bars_down(pixels, column) == 3]
+                self.assertGreaterEqual(len(columns_with_three_bars), 3)
+                self.assertTrue({paints.GOLD, paints.RED} <= set(pixels.values()))
 
     def test_pictures_use_only_what_the_renderer_draws(self):
         self.assertEqual(check.problems(self.documents, self.sizes), [])

@@ -1,6 +1,7 @@
-// Renders the 40 card faces, the card back and the title picture into PNG review sheets, drawn as the table draws them.
+// Renders the 40 card faces, the card back, the title picture and every size of the icons into PNG review sheets.
 #include <QColor>
 #include <QDir>
+#include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
@@ -11,6 +12,7 @@
 #include <QTextStream>
 
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -24,6 +26,9 @@ constexpr QSizeF kIconSize{32, 32};
 constexpr double kGap = 8;
 const QColor kTable{0, 128, 0};
 const QColor kCardBorder{32, 32, 32};
+// The launcher icon's sizes in the desktop's icon theme, and a light and a dark desktop to see them on.
+constexpr std::array kLauncherSizes{16, 22, 24, 32, 48, 64, 128, 256};
+const std::array kDesktops{QColor(246, 245, 244), QColor(36, 36, 36)};
 
 QTextStream& err()
 {
@@ -58,6 +63,8 @@ public:
     }
 
     bool failed() const { return failed_; }
+
+    bool exists(const QString& name) const { return QFile::exists(folder_.filePath(name)); }
 
 private:
     QDir folder_;
@@ -114,6 +121,68 @@ QImage titleSheet(Pictures& pictures)
     return sheet;
 }
 
+// A small size has its own picture, drawn on that size's pixel grid; the larger ones share the scalable picture.
+QString launcherName(const Pictures& pictures, int size)
+{
+    const QString own = QStringLiteral("launcher/%1x%1.svg").arg(size);
+    return pictures.exists(own) ? own : QStringLiteral("launcher/scalable.svg");
+}
+
+// One icon as a desktop gets it: rendered alone at its own size, then copied pixel for pixel.
+QImage iconImage(QSvgRenderer& renderer, int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter, QRectF(0, 0, size, size));
+    return image;
+}
+
+struct SheetIcon {
+    QString name;
+    int size;
+    QString label;
+};
+
+// Every size of the launcher icon, then the window's own icon.
+std::vector<SheetIcon> sheetIcons(const Pictures& pictures)
+{
+    std::vector<SheetIcon> icons;
+    for (int size : kLauncherSizes)
+        icons.push_back({launcherName(pictures, size), size, QString::number(size)});
+    icons.push_back({QStringLiteral("icon.svg"), static_cast<int>(kIconSize.width()), QStringLiteral("window")});
+    return icons;
+}
+
+// The icons side by side on a light and on a dark desktop, each over its size in pixels.
+QImage iconSheet(Pictures& pictures)
+{
+    constexpr int kLabel = 20;
+    const int gap = static_cast<int>(kGap);
+    const std::vector<SheetIcon> icons = sheetIcons(pictures);
+    int width = gap * 2;
+    for (const SheetIcon& icon : icons)
+        width += icon.size + gap * 2;
+    const int bandHeight = kLauncherSizes.back() + gap * 3 + kLabel;
+    QImage sheet(width, bandHeight * static_cast<int>(kDesktops.size()), QImage::Format_RGB32);
+    QPainter painter(&sheet);
+    painter.setFont(QFont(QStringLiteral("Liberation Serif"), 9));
+    int top = 0;
+    for (const QColor& desktop : kDesktops) {
+        painter.fillRect(0, top, width, bandHeight, desktop);
+        painter.setPen(desktop.lightness() > 128 ? Qt::black : Qt::white);
+        const int baseline = top + gap * 2 + kLauncherSizes.back();
+        int x = gap * 2;
+        for (const SheetIcon& icon : icons) {
+            painter.drawImage(x, baseline - icon.size, iconImage(pictures.load(icon.name), icon.size));
+            painter.drawText(QRect(x - gap, baseline, icon.size + gap * 2, kLabel), Qt::AlignCenter, icon.label);
+            x += icon.size + gap * 2;
+        }
+        top += bandHeight;
+    }
+    return sheet;
+}
+
 bool save(const QImage& image, const QDir& docs, const QString& name)
 {
     const QString path = docs.filePath(name);
@@ -142,6 +211,7 @@ int main(int argc, char* argv[])
     Pictures pictures(QDir(source.filePath(QStringLiteral("src/assets/pictures"))));
     const bool saved = save(deckSheet(pictures, 1), docs, QStringLiteral("cards-1x.png")) &&
                        save(deckSheet(pictures, 2), docs, QStringLiteral("cards-2x.png")) &&
-                       save(titleSheet(pictures), docs, QStringLiteral("title.png"));
+                       save(titleSheet(pictures), docs, QStringLiteral("title.png")) &&
+                       save(iconSheet(pictures), docs, QStringLiteral("icons.png"));
     return saved && !pictures.failed() ? 0 : 1;
 }
