@@ -1,6 +1,8 @@
 // The one reading of where cards are: every comparison of a card's position with the places of the
-// table. The comparisons are exact, in float, as the positions are only ever set to these values.
+// table, made on the float positions themselves, since cards rest only where the moves put them.
 #include "zones.h"
+
+#include <cassert>
 
 namespace morvane {
 
