@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Processor time per pointer motion event, of the program and of the X server, while the pointer
 # hovers over the table and while it drags a column card, for the bare Qt window and the game
-# (and an older build of the game, if given) in turn, at scale 1 and 2.
+# (and an older build of the game, if given) in turn, at scale 1, 1.5 and 2.
 # Usage: bench/pointer_cost.sh [rounds [older morvane binary]]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -28,6 +28,9 @@ path() {
   }'
 }
 
+# A table coordinate times the scale, from an origin on the screen, in whole screen pixels.
+scaled() { awk -v o="$1" -v v="$2" -v s="$3" 'BEGIN { printf "%d", o + v * s }'; }
+
 # Milliseconds per event of the program and of the X server over one pass of the path.
 measure() {
   local pid=$1 moves=$2 before_game before_x
@@ -49,13 +52,13 @@ run() {
   sleep "$settle"
   eval "$(xdotool getwindowgeometry --shell "$window")"
   ox=$X
-  oy=$((Y + HEIGHT - 425 * scale))
+  oy=$(scaled $((Y + HEIGHT)) -425 "$scale")
   moves=$(path "$scale" "$ox" "$oy")
   echo "$round $scale $who hover $(measure "$pid" "$moves")"
   # Press on the first column's card, carry it round the same path, bring it back and let go.
-  xdotool mousemove $((ox + 122 * scale)) $((oy + 170 * scale)) mousedown 1 sleep 0.2
+  xdotool mousemove "$(scaled "$ox" 122 "$scale")" "$(scaled "$oy" 170 "$scale")" mousedown 1 sleep 0.2
   echo "$round $scale $who drag $(measure "$pid" "$moves")"
-  xdotool mousemove $((ox + 122 * scale)) $((oy + 170 * scale)) sleep 0.1 mouseup 1 sleep 0.2
+  xdotool mousemove "$(scaled "$ox" 122 "$scale")" "$(scaled "$oy" 170 "$scale")" sleep 0.1 mouseup 1 sleep 0.2
   kill "$pid"
   wait "$pid" 2>/dev/null || true
 }
@@ -63,7 +66,7 @@ run() {
 results=$(mktemp)
 echo "round scale program mode ms_per_event x_server_ms_per_event"
 for round in $(seq "$rounds"); do
-  for scale in 1 2; do
+  for scale in 1 1.5 2; do
     run bare 'Bare window' 1 "$scale" build-bench/bench/bare_window
     [ -n "$older" ] && run older 'Vandrel - Morvane' 5 "$scale" "$older"
     run game 'Vandrel - Morvane' 5 "$scale" build-bench/bin/morvane

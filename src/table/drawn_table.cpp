@@ -63,16 +63,13 @@ DrawnBackground drawnBackground(const Table& table)
     return background;
 }
 
-std::array<const Label*, 3> tableLabels(const Table& table) { return {&table.Label1, &table.Label6, &table.Label5}; }
-
-DrawnTable drawnTable(const Table& table, const std::array<QRect, 3>& labelExtents)
+DrawnTable drawnTable(const Table& table, const std::array<MeasuredLabel, 3>& labels)
 {
     DrawnTable drawn{drawnBackground(table), imageArea(table.Mazzo), imageArea(table.Mazzo2), {}, {},
                      table.drawingOrder};
-    const auto labels = tableLabels(table);
     for (std::size_t i = 0; i < labels.size(); ++i) {
-        drawn.labels.at(i) = {labels.at(i)->ForeColor, labels.at(i)->Caption,
-                              labels.at(i)->Visible ? labelExtents.at(i) : QRect()};
+        const Label& label = *labels.at(i).label;
+        drawn.labels.at(i) = {label.ForeColor, label.Caption, label.Visible ? labels.at(i).extent : QRect()};
     }
     for (CardIndex c = 1; c <= kCardCount; ++c) {
         drawn.cards.at(static_cast<std::size_t>(c)) = {table.card(c).Left, table.card(c).Top};

@@ -46,16 +46,19 @@ struct DrawnTable {
     DrawnBackground background;
     QRect stock;                                 // null while hidden
     QRect reserve;                               // null while hidden
-    std::array<DrawnLabel, 3> labels;            // the base value, the reserve counter, the end prompt
+    std::array<DrawnLabel, 3> labels;            // in the view's order of its labels
     std::array<CardSpot, kCardCount + 1> cards;  // by card index
     std::vector<CardIndex> order;                // back to front
 };
 
-// The labels in the order `DrawnTable` keeps them.
-std::array<const Label*, 3> tableLabels(const Table& table);
+// A label of the table and its extent as the view measured it.
+struct MeasuredLabel {
+    const Label* label = nullptr;
+    QRect extent;
+};
 
-// The drawing of `table`, with the labels' extents as the view measured them.
-DrawnTable drawnTable(const Table& table, const std::array<QRect, 3>& labelExtents);
+// The drawing of `table`, its labels in the order the view gives them.
+DrawnTable drawnTable(const Table& table, const std::array<MeasuredLabel, 3>& labels);
 
 // The pixels of `whole` that may differ between two drawings: all of them when the background changed.
 QRegion changedArea(const DrawnTable& before, const DrawnTable& now, const QRect& whole);

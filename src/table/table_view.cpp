@@ -26,13 +26,17 @@ QColor toQColor(Rgb rgb) { return {rgb.r, rgb.g, rgb.b}; }
 int pixelsForPoints(double points) { return static_cast<int>(points * 96.0 / 72.0 + 0.5); }
 
 // Qt hands a pattern fill of more than about a hundred rows to its thread pool, and the hand-over
-// costs more than the fill: a hatch is filled in bands of fewer rows.
-void hatch(QPainter& painter, const QRect& box, const QColor& colour)
+// costs more than the fill: a hatch is filled in bands of fewer rows. The bands are the box's own,
+// whatever part is painted, so that a piece lands on the device pixels of the whole at any ratio.
+void hatch(QPainter& painter, const QRect& box, const QRect& part, const QColor& colour)
 {
     constexpr int kBand = 16;
     const QBrush brush(colour, Qt::DiagCrossPattern);
     for (int top = box.top(); top <= box.bottom(); top += kBand) {
-        painter.fillRect(QRect(box.left(), top, box.width(), std::min(kBand, box.bottom() + 1 - top)), brush);
+        const QRect band(box.left(), top, box.width(), std::min(kBand, box.bottom() + 1 - top));
+        if (band.intersects(part)) {
+            painter.fillRect(band, brush);
+        }
     }
 }
 
@@ -46,7 +50,7 @@ void paintPlaceMarks(QPainter& painter, const DrawnBackground& background, const
             continue;
         }
         const QColor colour = place <= 4 ? kFoundationMark : kColumnMark;
-        hatch(painter, box & part, colour);
+        hatch(painter, box, part, colour);
         painter.setPen(QPen(colour, 1));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(box).adjusted(0, 0, -1, -1));
@@ -77,9 +81,18 @@ TableView::TableView(const Table& table, PointerRouter& router, std::function<vo
       table_(table),
       router_(router),
       afterEvent_(std::move(afterEvent)),
-      labels_{{{{geometry::kLabel1Width, geometry::kLabel1Height}, kLabelGround, 48, Qt::AlignHCenter | Qt::AlignTop},
-               {{geometry::kLabel6Width, geometry::kLabel6Height}, kLabelGround, 13.8, Qt::AlignHCenter | Qt::AlignTop},
-               {{geometry::kLabel5Width, geometry::kLabel5Height},
+      labels_{{{&Table::Label1,
+                {geometry::kLabel1Width, geometry::kLabel1Height},
+                kLabelGround,
+                48,
+                Qt::AlignHCenter | Qt::AlignTop},
+               {&Table::Label6,
+                {geometry::kLabel6Width, geometry::kLabel6Height},
+                kLabelGround,
+                13.8,
+                Qt::AlignHCenter | Qt::AlignTop},
+               {&Table::Label5,
+                {geometry::kLabel5Width, geometry::kLabel5Height},
                 kTableGreen,
                 19.8,
                 Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap}}}
@@ -89,8 +102,12 @@ TableView::TableView(const Table& table, PointerRouter& router, std::function<vo
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-TableView::LabelLook::LabelLook(QSizeF size, QColor ground, double points, int flags)
-    : size(size), ground(std::move(ground)), font(Pictures::tableFont(pixelsForPoints(points))), flags(flags)
+TableView::LabelLook::LabelLook(Label Table::*label, QSizeF size, QColor ground, double points, int flags)
+    : label(label),
+      size(size),
+      ground(std::move(ground)),
+      font(Pictures::tableFont(pixelsForPoints(points))),
+      flags(flags)
 {
 }
 
@@ -105,7 +122,7 @@ void TableView::followTable()
         return;
     }
     prepare();
-    DrawnTable now = drawnTable(table_, labelExtents());
+    DrawnTable now = drawnTable(table_, measuredLabels());
     if (!drawn_) {
         update();
     } else if (const QRegion changed = changedArea(*drawn_, now, rect()); !changed.isEmpty()) {
@@ -121,10 +138,9 @@ void TableView::prepare()
 {
     pictures_.useRatio(devicePixelRatioF());
     prepareBackground();
-    const auto labels = tableLabels(table_);
-    for (std::size_t i = 0; i < labels_.size(); ++i) {
-        if (labels.at(i)->Visible) {  // a hidden label is neither drawn nor measured
-            prepareLabel(labels_.at(i), *labels.at(i));
+    for (LabelLook& look : labels_) {
+        if (const Label& label = table_.*look.label; label.Visible) {  // a hidden label is neither drawn nor measured
+            prepareLabel(look, label);
         }
     }
     if (table_.Mazzo.Visible || table_.Mazzo2.Visible) {
@@ -176,9 +192,13 @@ void TableView::prepareLabel(LabelLook& look, const Label& label)
     look.extent = areaOf(box.united(text.adjusted(-spare, -spare, spare, spare)));
 }
 
-std::array<QRect, 3> TableView::labelExtents() const
+std::array<MeasuredLabel, 3> TableView::measuredLabels() const
 {
-    return {labels_[0].extent, labels_[1].extent, labels_[2].extent};
+    std::array<MeasuredLabel, 3> measured;
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        measured.at(i) = {&(table_.*labels_.at(i).label), labels_.at(i).extent};
+    }
+    return measured;
 }
 
 // The frontmost card is opaque: only the table round it is painted, in rectangles, and then the card.
@@ -191,7 +211,7 @@ void TableView::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     for (const QRect& part : event->region() - insideOf({card.Left, card.Top})) {
         painter.setClipRect(part);
-        paintBackground(painter, part);
+        paintBackground(painter);
         paintPlaceMarks(painter, backgroundDrawn_, part);
         paintPiles(painter, part);
         paintLabels(painter, part);
@@ -203,11 +223,10 @@ void TableView::paintEvent(QPaintEvent* event)
     }
 }
 
-void TableView::paintBackground(QPainter& painter, const QRect& part)
-{
-    const qreal ratio = background_.devicePixelRatio();
-    painter.drawPixmap(QRectF(part), background_, QRectF(part.topLeft() * ratio, QSizeF(part.size()) * ratio));
-}
+// The whole picture under the part's clip: a piece copied from its own source rectangle would be
+// rounded to device pixels on its own, a row or column off the whole where a table pixel is not a
+// whole number of device pixels (ratio 1.5, or the table half a device pixel under the menu bar).
+void TableView::paintBackground(QPainter& painter) { painter.drawPixmap(QPointF(0, 0), background_); }
 
 void TableView::paintPiles(QPainter& painter, const QRect& part)
 {
@@ -221,10 +240,8 @@ void TableView::paintPiles(QPainter& painter, const QRect& part)
 
 void TableView::paintLabels(QPainter& painter, const QRect& part)
 {
-    const auto labels = tableLabels(table_);
-    for (std::size_t i = 0; i < labels_.size(); ++i) {
-        const Label& label = *labels.at(i);
-        const LabelLook& look = labels_.at(i);
+    for (const LabelLook& look : labels_) {
+        const Label& label = table_.*look.label;
         if (!label.Visible || !part.intersects(look.extent)) {
             continue;
         }

@@ -33,9 +33,10 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    // A label's look, fixed at load, and its text, measured whenever its caption or place changes.
+    // A label of the table, its look fixed at load, and its text, measured whenever its caption or place changes.
     struct LabelLook {
-        LabelLook(QSizeF size, QColor ground, double points, int flags);
+        LabelLook(Label Table::*label, QSizeF size, QColor ground, double points, int flags);
+        Label Table::*label;
         QSizeF size;
         QColor ground;
         QFont font;
@@ -50,8 +51,8 @@ private:
     void prepare();
     void prepareBackground();
     void prepareLabel(LabelLook& look, const Label& label);
-    std::array<QRect, 3> labelExtents() const;
-    void paintBackground(QPainter& painter, const QRect& part);
+    std::array<MeasuredLabel, 3> measuredLabels() const;
+    void paintBackground(QPainter& painter);
     void paintPiles(QPainter& painter, const QRect& part);
     void paintLabels(QPainter& painter, const QRect& part);
     void paintCardsBehind(QPainter& painter, const QRect& part, CardIndex front);

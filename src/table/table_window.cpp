@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <algorithm>
 #include <utility>
 
 #include "game/lifecycle.h"
@@ -91,14 +92,18 @@ void TableWindow::wirePlayerNotifications()
          }});
 }
 
+// Centred on the screen; a window larger than the screen's free area keeps its top-left corner on it,
+// so that the menu bar and the reserve stay within reach at a large scale on a small screen.
 void TableWindow::centreOnScreen()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) {
         return;
     }
-    const QRect available = screen->geometry();
-    move(available.x() + (available.width() - width()) / 2, available.y() + (available.height() - height()) / 2);
+    const QRect whole = screen->geometry();
+    const QRect available = screen->availableGeometry();
+    move(std::max(available.x(), whole.x() + (whole.width() - width()) / 2),
+         std::max(available.y(), whole.y() + (whole.height() - height()) / 2));
 }
 
 void TableWindow::followTable()

@@ -1,0 +1,100 @@
+# Sourced by the end-to-end sessions: servers of their own (Xvfb, weston, PulseAudio) in a private
+# runtime folder, all stopped when the session ends; the game started, read and quit there; and the
+# pixel checks of a table in a screenshot.
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+# Only for a server that cannot start on this machine: the session is then skipped, not failed.
+skip() { echo "SKIP: $*" >&2; exit 77; }
+
+runtime=$(mktemp -d)  # mode 700: the servers' sockets are the session's alone
+export XDG_RUNTIME_DIR=$runtime
+stopped=()
+game_pid=
+end_session() {
+  kill $game_pid "${stopped[@]}" 2>/dev/null || true
+  rm -rf "$runtime"
+}
+trap end_session EXIT
+
+# Waits up to five seconds for a condition given as a command.
+within_5s() { for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done; "$@"; }
+
+start_xvfb() {
+  command -v Xvfb >/dev/null || skip "Xvfb is not installed"
+  exec 3> "$runtime/display"
+  Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp >/dev/null 2>&1 &
+  stopped+=($!)
+  within_5s test -s "$runtime/display" || skip "Xvfb did not start"
+  export DISPLAY=":$(head -n1 "$runtime/display")"
+}
+
+# Weston's headless back end drawing with pixman, so that a screenshot shows what the game drew;
+# its debug protocols give the screenshooter and the scene graph.
+start_weston() {
+  command -v weston >/dev/null || skip "weston is not installed"
+  weston --backend=headless-backend.so --use-pixman --width=1024 --height=768 --socket=morvane-wayland \
+    --debug --idle-time=0 >"$runtime/weston.log" 2>&1 &
+  stopped+=($!)
+  within_5s test -S "$runtime/morvane-wayland" || skip "weston did not start: $(tail -n3 "$runtime/weston.log")"
+  export WAYLAND_DISPLAY=morvane-wayland
+}
+
+# A PulseAudio server of the session's own whose only sink is a null sink named morvane: what plays
+# into it is heard on its monitor. No client may start another server instead.
+start_pulse() {
+  command -v pulseaudio >/dev/null && command -v parec >/dev/null || skip "PulseAudio is not installed"
+  mkdir -p "$runtime/home"
+  printf 'autospawn = no\n' >"$runtime/client.conf"
+  export HOME=$runtime/home PULSE_CLIENTCONFIG=$runtime/client.conf PULSE_SERVER=unix:$runtime/pulse/native
+  pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no -L module-native-protocol-unix \
+    -L "module-null-sink sink_name=morvane" >"$runtime/pulse.log" 2>&1 &
+  stopped+=($!)
+  within_5s pactl info >/dev/null 2>&1 || skip "PulseAudio did not start: $(tail -n3 "$runtime/pulse.log")"
+  export SDL_AUDIODRIVER=pulseaudio
+}
+
+# Starts the game on X and waits for its window; `scale` (1 unless set) is the game's QT_SCALE_FACTOR.
+start_game() {
+  QT_SCALE_FACTOR=${scale:-1} "$1" &
+  game_pid=$!
+  window=$(timeout 10 xdotool search --sync --name '^Vandrel - Morvane$' | head -n1) || fail "the window did not map"
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  # The table fills the window below the menu bar.
+  table_x=$X
+  table_y=$(awk -v b=$((Y + HEIGHT)) -v s="${scale:-1}" 'BEGIN { printf "%d", b - 425 * s }')
+}
+
+# Game > Quit from the keyboard; the game must end with status 0 within the given seconds.
+quit_within() {
+  xdotool key alt+g
+  sleep 0.3
+  xdotool key Down Return
+  timeout "$1" tail --pid="$game_pid" -f /dev/null || fail "Quit $2 did not end the game"
+  local status=0
+  wait "$game_pid" || status=$?
+  game_pid=
+  [ "$status" -eq 0 ] || fail "the game quit $2 ended with status $status"
+}
+
+# The pointer to a point of the table, in table pixels.
+at() {
+  xdotool mousemove $(awk -v x="$1" -v y="$2" -v s="${scale:-1}" -v ox="$table_x" -v oy="$table_y" \
+    'BEGIN { printf "%d %d", ox + x * s, oy + y * s }')
+  sleep 0.05
+}
+click() { at "$1" "$2"; xdotool click 1; sleep 0.3; }
+
+# The colour of a table pixel in a screenshot file, as "r,g,b".
+pixel() {
+  local x=$((table_x + $2)) y=$((table_y + $3))
+  convert "$1" -format "%[fx:int(255*p{$x,$y}.r)],%[fx:int(255*p{$x,$y}.g)],%[fx:int(255*p{$x,$y}.b)]" info:
+}
+expect_pixel() { [ "$(pixel "$1" "$2" "$3")" = "$4" ] || fail "$5 (pixel $2,$3 of $1 is $(pixel "$1" "$2" "$3"), not $4)"; }
+# A screenshot taken during the title pause shows no table yet; one after it, the dealt table.
+expect_title() { [ "$(pixel "$1" 200 400)" != "0,64,0" ] || fail "the table was drawn during the title pause"; }
+expect_dealt() {
+  expect_pixel "$1" 200 400 "0,64,0" "the column area is not drawn after the pause"
+  expect_pixel "$1" 450 300 "0,128,0" "the table is not green after the pause"
+  expect_pixel "$1" 95 170 "255,255,255" "no card on column 1"
+}
