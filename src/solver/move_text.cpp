@@ -1,6 +1,9 @@
 // Moves and deals written as plain words.
 #include "move_text.h"
 
+#include <bitset>
+#include <charconv>
+
 namespace morvane::solver {
 namespace {
 
@@ -58,6 +61,30 @@ std::string dealText(const Deal& deal)
         text += std::to_string(deal.order[p]);
     }
     return text;
+}
+
+std::optional<Deal> dealFromText(std::string_view text)
+{
+    std::array<CardIndex, 41> order{};
+    std::bitset<kCardCount + 1> dealt;
+    std::size_t position = 0;
+    for (std::size_t at = text.find_first_not_of(' '); at != std::string_view::npos;
+         at = text.find_first_not_of(' ', at)) {
+        int card = 0;
+        const auto [end, error] = std::from_chars(text.data() + at, text.data() + text.size(), card);
+        const std::size_t next = static_cast<std::size_t>(end - text.data());
+        if (error != std::errc{} || (next < text.size() && text[next] != ' ') || !isCard(card) || dealt[static_cast<std::size_t>(card)] ||
+            ++position >= order.size()) {
+            return std::nullopt;
+        }
+        dealt[static_cast<std::size_t>(card)] = true;
+        order[position] = static_cast<CardIndex>(card);
+        at = next;
+    }
+    if (position != kCardCount) {
+        return std::nullopt;
+    }
+    return Deal::fromOrder(order);
 }
 
 }  // namespace morvane::solver

@@ -10,8 +10,10 @@
 //             onto a column the card goes under its last card, or on its place when it is empty.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "position.h"
 
@@ -22,5 +24,9 @@ std::string movesText(std::span<const Move> moves);
 
 // The 40 cards in deal-position order, separated by blanks.
 std::string dealText(const Deal& deal);
+
+// The deal that dealText wrote: the 40 card indexes, each once, separated by blanks; nothing when
+// the text is not that.
+std::optional<Deal> dealFromText(std::string_view text);
 
 }  // namespace morvane::solver

@@ -3,6 +3,9 @@
 
 #include <algorithm>
 #include <bit>
+#include <cassert>
+
+#include "reductions.h"
 
 namespace morvane::solver {
 namespace {
@@ -80,10 +83,11 @@ struct Sources {
     int foundationsFrom = 0;  // items from here on lie on the foundations
 };
 
-Sources takeableCards(const Deal& deal, const Position& p)
+Sources takeableCards(const Deal& deal, const Position& p, const Pruning& pruning, const HomeRanks& home)
 {
     Sources s;
     const auto add = [&](CardIndex c, Spot from, int clicks) {
+        assert(s.size < static_cast<int>(s.items.size()));
         s.items[static_cast<std::size_t>(s.size++)] = {c, from, static_cast<std::uint8_t>(clicks)};
     };
     for (int k = 1; k <= 4; ++k) {
@@ -104,7 +108,8 @@ Sources takeableCards(const Deal& deal, const Position& p)
     }
     s.foundationsFrom = s.size;
     for (int k = 1; k <= 4; ++k) {
-        if (mayLeaveFoundation(deal, p, k)) {
+        const CardIndex top = p.foundationTop[static_cast<std::size_t>(k - 1)];
+        if (mayLeaveFoundation(deal, p, k) && !(pruning.lowCardsStayHome && staysHome(deal, home, top))) {
             add(p.foundationTop[static_cast<std::size_t>(k - 1)], foundationSpot(k), 0);
         }
     }
@@ -185,11 +190,13 @@ int wasteTopBit(const Position& p)
 void takeFrom(Position& p, const Move& m)
 {
     if (m.from == kWaste) {
+        assert(p.waste > 0);
         p.stockLeft &= ~(1U << wasteTopBit(p));
         --p.waste;
     } else if (isFoundation(m.from)) {
         p.foundationTop[static_cast<std::size_t>(m.from - 1)] = static_cast<std::int8_t>(predecessorOf(m.card));
     } else {
+        assert(column(p, m.from).count > 0);
         --column(p, m.from).count;
     }
 }
@@ -228,10 +235,17 @@ CardIndex wasteTop(const Deal& deal, const Position& p)
     return deal.order[static_cast<std::size_t>(kFirstStockPosition + wasteTopBit(p))];
 }
 
-void legalMoves(const Deal& deal, const Position& p, MoveList& moves, MoveSet set)
+void legalMoves(const Deal& deal, const Position& p, MoveList& moves, MoveSet set, const Pruning& pruning)
 {
     moves.size = 0;
-    const Sources sources = takeableCards(deal, p);
+    const HomeRanks home = homeRanks(deal, p);
+    if (pruning.safeMovesFirst) {
+        if (const std::optional<Move> safe = safeMoveHome(deal, p, home)) {
+            moves.add(*safe);
+            return;
+        }
+    }
+    const Sources sources = takeableCards(deal, p, pruning, home);
     const bool purposeful = set != MoveSet::Every;
     // With purposeful moves only, a column card moves within the columns only for a purpose.
     const auto worthIt = [&](const Source& s) {
@@ -274,6 +288,7 @@ void play(const Deal& deal, Position& p, const Move& m)
         clickStock(p);
         return;
     case Move::Kind::Reserve: {
+        assert(!reserveEmpty(p) && firstFreeColumn(p) != 0);
         Column& c = p.columns[static_cast<std::size_t>(firstFreeColumn(p) - 1)];
         c.cards[0] =
             static_cast<std::int8_t>(deal.order[static_cast<std::size_t>(kFirstReservePosition + p.reserveTurned)]);
@@ -292,6 +307,7 @@ void play(const Deal& deal, Position& p, const Move& m)
         p.foundationTop[static_cast<std::size_t>(m.to - 1)] = m.card;
     } else {
         Column& c = column(p, m.to);
+        assert(c.count < kLongestColumn);
         c.cards[static_cast<std::size_t>(c.count++)] = m.card;
     }
 }

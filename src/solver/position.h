@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cassert>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -49,7 +50,11 @@ inline constexpr int kLongestColumn = 10;  // a column runs down the circle of v
 struct Column {
     std::int8_t count = 0;
     std::array<std::int8_t, kLongestColumn> cards{};  // first card (row 1) first
-    std::int8_t last() const { return cards[static_cast<std::size_t>(count - 1)]; }
+    std::int8_t last() const
+    {
+        assert(count > 0);
+        return cards[static_cast<std::size_t>(count - 1)];
+    }
 };
 
 struct Position {
@@ -66,7 +71,11 @@ struct Position {
 struct MoveList {
     std::array<Move, 192> items{};  // more than any position offers
     int size = 0;
-    void add(const Move& m) { items[static_cast<std::size_t>(size++)] = m; }
+    void add(const Move& m)
+    {
+        assert(size < static_cast<int>(items.size()));
+        items[static_cast<std::size_t>(size++)] = m;
+    }
 };
 
 Position initialPosition(const Deal& deal);
@@ -74,14 +83,22 @@ Position initialPosition(const Deal& deal);
 // Every move, or only the purposeful ones: no card taken off a foundation, and a column card
 // moved within the columns only when that empties its column or uncovers a card that can go on
 // at once. Hasty moves are purposeful moves where a card that can go onto a foundation goes there
-// before anything else is tried. A win found with purposeful or
-// hasty moves is a win; a search of them alone proves no loss.
+// before anything else is tried. A win found with purposeful or hasty moves is a win; a search of
+// them alone proves no loss.
 enum class MoveSet { Every, Purposeful, Hasty };
+
+// The reductions that leave moves out without losing any win (reductions.cpp argues each). Both
+// are on unless switched off, which shows in a benchmark that they change no verdict.
+struct Pruning {
+    bool lowCardsStayHome = true;  // no card ranked below every card still out comes off a foundation
+    bool safeMovesFirst = true;    // a column card that nothing can need any more goes home at once
+};
 
 // The moves a player can make, the promising ones first: cards onto the foundations, then cards
 // that line up in the columns, the reserve, free column places, and last cards taken off a
 // foundation. A card of the waste is offered with the clicks on the stock that bring it on top.
-void legalMoves(const Deal& deal, const Position& position, MoveList& moves, MoveSet set = MoveSet::Every);
+void legalMoves(const Deal& deal, const Position& position, MoveList& moves, MoveSet set = MoveSet::Every,
+                const Pruning& pruning = {});
 
 // Plays a move that legalMoves offered.
 void play(const Deal& deal, Position& position, const Move& move);

@@ -65,7 +65,10 @@ struct Frame {
 // times is a deep one.
 class DepthFirst {
 public:
-    DepthFirst(const Deal& deal, const Budget& budget, MoveSet set) : deal_(deal), tally_(budget), set_(set) {}
+    DepthFirst(const Deal& deal, const Budget& budget, MoveSet set, const Pruning& pruning)
+        : deal_(deal), tally_(budget), set_(set), pruning_(pruning)
+    {
+    }
 
     Result run()
     {
@@ -103,7 +106,7 @@ public:
 private:
     void enter(const Position& p)
     {
-        legalMoves(deal_, p, list_, set_);
+        legalMoves(deal_, p, list_, set_, pruning_);
         pending_.insert(pending_.end(), list_.items.begin(), list_.items.begin() + list_.size);
         path_.push_back({p, pending_.size(), pending_.size() - static_cast<std::size_t>(list_.size)});
     }
@@ -111,6 +114,7 @@ private:
     const Deal& deal_;
     Tally tally_;
     MoveSet set_;
+    Pruning pruning_;
     SeenPositions seen_;
     std::vector<Frame> path_;
     std::vector<Move> pending_;
@@ -122,14 +126,17 @@ private:
 // foundation, and falls back to the best position left when a line comes to nothing.
 class BestFirst {
 public:
-    BestFirst(const Deal& deal, const Budget& budget, MoveSet set) : deal_(deal), tally_(budget), set_(set) {}
+    BestFirst(const Deal& deal, const Budget& budget, MoveSet set, const Pruning& pruning)
+        : deal_(deal), tally_(budget), set_(set), pruning_(pruning)
+    {
+    }
 
     Result run()
     {
         add({initialPosition(deal_), kNoParent, {}});
         while (const std::optional<std::uint32_t> next = takeBest()) {
             const Position p = nodes_[*next].position;
-            legalMoves(deal_, p, list_, set_);
+            legalMoves(deal_, p, list_, set_, pruning_);
             for (int i = 0; i < list_.size; ++i) {
                 Node child{p, *next, list_.items[static_cast<std::size_t>(i)]};
                 play(deal_, child.position, child.move);
@@ -203,6 +210,7 @@ private:
     const Deal& deal_;
     Tally tally_;
     MoveSet set_;
+    Pruning pruning_;
     SeenPositions seen_;
     std::vector<Node> nodes_;
     std::array<std::vector<std::uint32_t>, kCardCount + 1> waiting_;  // by cards on the foundations
@@ -215,7 +223,7 @@ private:
 // hasty moves depth first (most deals are won that way at once), purposeful moves best first (a
 // different road into the hard deals), then every move depth first, the only search that can call
 // a deal lost. A restricted search that runs out of moves ends early and leaves its time to the next.
-Result solve(const Deal& deal, const Budget& budget)
+Result solve(const Deal& deal, const Budget& budget, const Pruning& pruning)
 {
     enum class Order { DepthFirst, BestFirst };
     struct Stage {
@@ -239,8 +247,8 @@ Result solve(const Deal& deal, const Budget& budget)
         if (budget.milliseconds > 0.0) {
             share.milliseconds = std::max((budget.milliseconds - millisecondsSince(start)) * stage.share, 0.001);
         }
-        result = stage.order == Order::DepthFirst ? DepthFirst(deal, share, stage.set).run()
-                                                  : BestFirst(deal, share, stage.set).run();
+        result = stage.order == Order::DepthFirst ? DepthFirst(deal, share, stage.set, pruning).run()
+                                                  : BestFirst(deal, share, stage.set, pruning).run();
         positions += result.positions;
         if (result.outcome == Outcome::Won) {
             break;

@@ -1,4 +1,4 @@
-// The search for a win: depth first over the moves of a deal, each position visited once.
+// The search for a win over the moves of a deal, in stages, and its answer: won, lost or unknown.
 #pragma once
 
 #include <cstdint>
@@ -26,7 +26,7 @@ struct Result {
 
 // Won: the moves win the deal. Lost: every position that can be reached was searched and none is
 // won. Unknown: the budget ran out first.
-Result solve(const Deal& deal, const Budget& budget);
+Result solve(const Deal& deal, const Budget& budget, const Pruning& pruning = {});
 
 const char* outcomeName(Outcome outcome);
 

@@ -27,7 +27,6 @@ public:
     SeenPositions();
     // True when the position was new, and it is remembered from now on.
     bool insert(const Fingerprint& f);
-    std::size_t size() const { return size_; }
 
 private:
     void grow();

@@ -105,7 +105,9 @@ inline std::optional<Point> reachablePointOf(const Table& table, CardIndex card)
 
 // ---- Gestures through the pointer router ------------------------------------------------------
 
-inline void clickAt(PointerRouter& router, Point p, std::int16_t button = kLeftButton)
+// Either router: the pointer router itself, or the one that audits the table after every event.
+template <typename Router>
+void clickAt(Router& router, Point p, std::int16_t button = kLeftButton)
 {
     router.move(p.x, p.y);
     router.press(button, p.x, p.y);
@@ -118,7 +120,8 @@ inline constexpr Point kBareTable{560.0F, 300.0F};
 
 // Presses the card where the player can see it, carries it in a few moves and lets it go so that
 // it lies at (left, top). False when no point of the card can be pressed.
-inline bool dragTo(PointerRouter& router, const Table& table, CardIndex card, float left, float top)
+template <typename Router>
+bool dragTo(Router& router, const Table& table, CardIndex card, float left, float top)
 {
     const std::optional<Point> at = reachablePointOf(table, card);
     if (!at) {

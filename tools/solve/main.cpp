@@ -1,5 +1,6 @@
-// morvane-solve: how many of the game's deals can be won. Solves the deals of a run of seeds and
-// prints one line per deal, then the counts and the share won with its 95% confidence interval.
+// morvane-solve: how many of the game's deals can be won. Solves the deals of a run of seeds, or one
+// deal given as its cards, and prints one line per deal, then for seeds the counts and the share
+// won with its 95% confidence interval.
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -17,19 +18,27 @@ using namespace morvane;
 
 constexpr const char* kUsage =
     "usage: morvane-solve --seed S --count N [--budget-ms T] [--budget-positions P] [--moves]\n"
-    "Solves the deals of seeds S to S+N-1 (the game's own shuffle and deal, seeded with the number).\n"
+    "       morvane-solve --cards \"C1 C2 ... C40\" [--budget-ms T] [--budget-positions P] [--moves]\n"
+    "Solves the deals of seeds S to S+N-1 (the game's own shuffle and deal, seeded with the number),\n"
+    "or the one deal whose 40 card indexes are given in deal-position order (as --moves prints them).\n"
     "Each deal gives one line: seed, result (won, lost, unknown), positions searched, milliseconds\n"
     "of processor time. A deal is lost when every reachable position was searched; unknown when the\n"
-    "budget ran out first (default 2000 ms of processor time per deal; a budget in positions gives\n"
-    "the same answers on every machine).\n"
+    "budget ran out first: T milliseconds of processor time, P positions, or both, whichever runs out\n"
+    "first; with neither, 2000 ms. A budget in positions alone has no time limit and gives the same\n"
+    "answers on every machine.\n"
     "--moves adds, for each won deal, its 40 cards in deal-position order (columns 1-4, base card,\n"
     "reserve 6-12, stock 13-40) and the winning moves: stock, recycle, reserve, or C:F-T for card C\n"
-    "from F to T, places being w (waste), f1-f4 (foundations), c1-c4 (columns).\n";
+    "from F to T, places being w (waste), f1-f4 (foundations), c1-c4 (columns).\n"
+    "--no-safe-moves and --no-low-cards-home switch off the search's two reductions (for benchmarks:\n"
+    "the verdicts stay the same, only the time changes).\n";
 
 struct Options {
     std::uint64_t seed = 0;
     std::uint64_t count = 0;
-    solver::Budget budget{0, 2000.0};
+    std::optional<solver::Deal> cards;
+    std::optional<std::uint64_t> budgetMs;
+    std::optional<std::uint64_t> budgetPositions;
+    solver::Pruning pruning;
     bool moves = false;
 };
 
@@ -43,6 +52,21 @@ std::optional<std::uint64_t> number(const char* text)
     return value;
 }
 
+// A switch that takes no value; false when the argument is none.
+bool parseSwitch(std::string_view arg, Options& o)
+{
+    if (arg == "--moves") {
+        o.moves = true;
+    } else if (arg == "--no-safe-moves") {
+        o.pruning.safeMovesFirst = false;
+    } else if (arg == "--no-low-cards-home") {
+        o.pruning.lowCardsStayHome = false;
+    } else {
+        return false;
+    }
+    return true;
+}
+
 std::optional<Options> parse(int argc, char** argv)
 {
     Options o;
@@ -50,8 +74,15 @@ std::optional<Options> parse(int argc, char** argv)
     bool countGiven = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        if (arg == "--moves") {
-            o.moves = true;
+        if (parseSwitch(arg, o)) {
+            continue;
+        }
+        if (arg == "--cards" && i + 1 < argc) {
+            o.cards = solver::dealFromText(argv[++i]);
+            if (!o.cards) {
+                std::fputs("morvane-solve: --cards takes the 40 card indexes 1 to 40, each once\n", stderr);
+                return std::nullopt;
+            }
             continue;
         }
         const std::optional<std::uint64_t> value = i + 1 < argc ? number(argv[i + 1]) : std::nullopt;
@@ -65,18 +96,28 @@ std::optional<Options> parse(int argc, char** argv)
         } else if (arg == "--count") {
             o.count = *value;
             countGiven = true;
-        } else if (arg == "--budget-ms") {
-            o.budget.milliseconds = static_cast<double>(*value);
-        } else if (arg == "--budget-positions") {
-            o.budget.positions = *value;
+        } else if (arg == "--budget-ms" && *value > 0) {
+            o.budgetMs = *value;
+        } else if (arg == "--budget-positions" && *value > 0) {
+            o.budgetPositions = *value;
         } else {
             return std::nullopt;
         }
     }
-    if (!seedGiven || !countGiven) {
+    if (o.cards ? seedGiven || countGiven : !seedGiven || !countGiven || o.count == 0) {
         return std::nullopt;
     }
     return o;
+}
+
+// Each budget given applies; with none, 2000 ms of processor time. Positions alone mean no time
+// limit, so that the answers are the same on every machine however slow.
+solver::Budget budgetOf(const Options& o)
+{
+    if (!o.budgetMs && !o.budgetPositions) {
+        return {0, 2000.0};
+    }
+    return {o.budgetPositions.value_or(0), static_cast<double>(o.budgetMs.value_or(0))};
 }
 
 struct Interval {
@@ -97,16 +138,39 @@ Interval wilson(std::uint64_t k, std::uint64_t n)
 
 std::string budgetText(const solver::Budget& b)
 {
-    std::string text;
-    if (b.milliseconds > 0.0) {
-        text = std::to_string(static_cast<long long>(b.milliseconds)) + " ms";
+    const std::string ms = std::to_string(static_cast<long long>(b.milliseconds)) + " ms";
+    const std::string positions = std::to_string(b.positions) + " positions";
+    if (b.positions == 0) {
+        return ms;
     }
-    if (b.positions > 0) {
-        text += text.empty() ? "" : " or ";
-        text += std::to_string(b.positions);
-        text += " positions";
+    return b.milliseconds > 0.0 ? ms + " or " + positions + ", whichever runs out first,"
+                                : positions + " (no time limit)";
+}
+
+// The reductions switched off, if any: a run without them says so in its summary.
+std::string reductionsText(const solver::Pruning& p)
+{
+    std::string off;
+    if (!p.safeMovesFirst) {
+        off = "safe moves";
     }
-    return text.empty() ? "none" : text;
+    if (!p.lowCardsStayHome) {
+        off += off.empty() ? "low cards home" : " and low cards home";
+    }
+    return off.empty() ? "" : " without " + off;
+}
+
+// The line of one deal, and its cards and moves when it was won and they were asked for.
+solver::Outcome solveAndPrint(const std::string& name, const solver::Deal& deal, const Options& o)
+{
+    const solver::Result r = solver::solve(deal, budgetOf(o), o.pruning);
+    std::printf("%s %s %llu positions %.2f ms\n", name.c_str(), solver::outcomeName(r.outcome),
+                static_cast<unsigned long long>(r.positions), r.milliseconds);
+    if (o.moves && r.outcome == solver::Outcome::Won) {
+        std::printf("  cards %s\n  moves %s\n", solver::dealText(deal).c_str(), solver::movesText(r.moves).c_str());
+    }
+    std::fflush(stdout);
+    return r.outcome;
 }
 
 }  // namespace
@@ -114,28 +178,25 @@ std::string budgetText(const solver::Budget& b)
 int main(int argc, char** argv)
 {
     const std::optional<Options> options = parse(argc, argv);
-    if (!options || options->count == 0) {
+    if (!options) {
         std::fputs(kUsage, stderr);
         return 2;
+    }
+    if (options->cards) {
+        solveAndPrint("cards", *options->cards, *options);
+        return 0;
     }
     std::uint64_t counts[3] = {0, 0, 0};
     for (std::uint64_t i = 0; i < options->count; ++i) {
         const std::uint64_t seed = options->seed + i;
-        const solver::Deal deal = seededDeal(seed);
-        const solver::Result r = solver::solve(deal, options->budget);
-        ++counts[static_cast<int>(r.outcome)];
-        std::printf("seed %llu %s %llu positions %.2f ms\n", static_cast<unsigned long long>(seed),
-                    solver::outcomeName(r.outcome), static_cast<unsigned long long>(r.positions), r.milliseconds);
-        if (options->moves && r.outcome == solver::Outcome::Won) {
-            std::printf("  cards %s\n  moves %s\n", solver::dealText(deal).c_str(), solver::movesText(r.moves).c_str());
-        }
-        std::fflush(stdout);
+        ++counts[static_cast<int>(solveAndPrint("seed " + std::to_string(seed), seededDeal(seed), *options))];
     }
     const std::uint64_t won = counts[static_cast<int>(solver::Outcome::Won)];
     const Interval ci = wilson(won, options->count);
-    std::printf("%llu deals from seed %llu, budget %s per deal: %llu won, %llu lost, %llu unknown\n",
+    std::printf("%llu deals from seed %llu, budget %s per deal%s: %llu won, %llu lost, %llu unknown\n",
                 static_cast<unsigned long long>(options->count), static_cast<unsigned long long>(options->seed),
-                budgetText(options->budget).c_str(), static_cast<unsigned long long>(won),
+                budgetText(budgetOf(*options)).c_str(), reductionsText(options->pruning).c_str(),
+                static_cast<unsigned long long>(won),
                 static_cast<unsigned long long>(counts[static_cast<int>(solver::Outcome::Lost)]),
                 static_cast<unsigned long long>(counts[static_cast<int>(solver::Outcome::Unknown)]));
     std::printf("share won %.1f%% (95%% confidence interval %.1f%% to %.1f%%, Wilson)\n",
