@@ -38,19 +38,10 @@ testing::Spot restingSpot(const CardPicture& c) { return testing::spotAt(c.Left,
 std::optional<solver::Spot> spotOf(const CardPicture& c)
 {
     const testing::Spot at = restingSpot(c);
-    switch (at.zone) {
-    case Zone::Foundation:
-        return solver::foundationSpot(at.pile);
-    case Zone::Column:
-        return solver::columnSpot(at.pile);
-    case Zone::Waste:
-        return solver::kWaste;
-    case Zone::Stock:
-    case Zone::Reserve:
-    case Zone::Nowhere:
-        break;
+    if (at.zone == Zone::Foundation || at.zone == Zone::Column) {
+        return at.zone == Zone::Foundation ? solver::foundationSpot(at.pile) : solver::columnSpot(at.pile);
     }
-    return std::nullopt;
+    return at.zone == Zone::Waste ? std::optional<solver::Spot>(solver::kWaste) : std::nullopt;
 }
 
 // The table read as the solver's position.
