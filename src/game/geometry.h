@@ -9,7 +9,6 @@ namespace morvane::geometry {
 inline constexpr int kTableWidth = 594;
 inline constexpr int kTableHeight = 425;
 inline constexpr int kWindowWidth = 600;
-inline constexpr int kWindowHeight = 470;
 inline constexpr float kTwipsPerPixel = 15.0F;
 
 // Some sizes of the window are given in twips, fifteen to a pixel.
@@ -48,12 +47,13 @@ inline constexpr float kStockBottom = kStockTopEdge + kBackHeight;
 inline constexpr float kReserveLeft = 10.0F;
 inline constexpr float kReserveImageTop = 10.0F;
 
-// The waste fans out in three slots 20 apart at 380, 400 and 420; older waste cards square up at 380.
+// A turn of the stock deals its next cards into the slots of the waste fan, one each: 380, 400 and
+// 420. Older waste cards square up at 380.
+inline constexpr int kCardsPerTurn = 3;
 inline constexpr float kWasteLeft = 380.0F;
 inline constexpr float kWasteFanStep = 20.0F;
-inline constexpr float kWasteMiddle = kWasteLeft + kWasteFanStep;
-inline constexpr float kWasteRight = kWasteMiddle + kWasteFanStep;
-// Slot s (1..3) of the fan lies at 360 + 20 s: 360 is the slot before the first.
+inline constexpr float kWasteRight = kWasteLeft + kWasteFanStep * static_cast<float>(kCardsPerTurn - 1);
+// Slot s (1..kCardsPerTurn) of the fan lies at 360 + 20 s: 360 is the slot before the first.
 inline constexpr float kWasteFanOrigin = kWasteLeft - kWasteFanStep;
 // A card lies in the waste when its x is strictly between 379 and 421, a pixel beyond the fan's ends.
 inline constexpr float kWasteLowEdge = kWasteLeft - 1.0F;

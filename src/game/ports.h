@@ -1,4 +1,4 @@
-// What the game asks of the machine: time, event processing, chance, the beep and the window.
+// What the game asks of the machine: time, event processing, chance, the beep, the window and its sounds.
 #pragma once
 
 #include <string>
@@ -48,9 +48,9 @@ struct Ports {
     RandomSource& random;
     Beeper& beeper;
     WindowControl& window;
-    MediaPlayer& MMC1;  // the music
-    MediaPlayer& MMCw;  // the card rustle
-    std::string programFolder;
+    MediaPlayer& MMC1;        // the music
+    MediaPlayer& MMCw;        // the card rustle
+    std::string soundFolder;  // where Music/ and carta.wav lie: beside the game, or where it is installed
 };
 
 }  // namespace morvane

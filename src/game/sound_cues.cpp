@@ -12,8 +12,7 @@ namespace {
 // In the platform's own separators, as the build lays the files out beside the game.
 std::string soundFile(const Game& game, const char* relative)
 {
-    return (std::filesystem::path(game.ports.programFolder) / std::filesystem::path(relative).make_preferred())
-        .string();
+    return (std::filesystem::path(game.ports.soundFolder) / std::filesystem::path(relative).make_preferred()).string();
 }
 
 std::string backgroundMusic(const Game& game) { return soundFile(game, kBackgroundMusicFile); }

@@ -2,6 +2,7 @@
 #include "table.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace morvane {
 
@@ -35,25 +36,17 @@ std::int16_t Table::placeCard(int place) const
 void Table::setPlaceCard(int place, std::int16_t value)
 {
     if (place >= 1 && place <= kPlaces) {
+        assert(value == 0 || (place < kFirstColumnPlace ? isCard(value) : value == place));
         PlaceCard.at(static_cast<std::size_t>(place)) = value;
     }
 }
 
 void endDrag(Table& table)
 {
-    table.Dragging = false;
-    table.DoubleClicked = false;
-    table.FromSlot = 0.0F;
-    table.FromRow = 0.0F;
-}
-
-bool isInStock(const CardPicture& c) { return c.Top == geometry::kStockTop && c.Left > geometry::kStockLeft; }
-
-bool isInWaste(const CardPicture& c) { return c.Left > geometry::kWasteLowEdge && c.Left < geometry::kWasteHighEdge; }
-
-bool isOnFoundationRow(const CardPicture& c)
-{
-    return c.Top == geometry::kFoundationTop && c.Left <= geometry::placeLeft(4);
+    table.hand.Dragging = false;
+    table.hand.DoubleClicked = false;
+    table.hand.FromSlot = 0.0F;
+    table.hand.FromRow = 0.0F;
 }
 
 }  // namespace morvane

@@ -1,7 +1,8 @@
-// The table state: the controls' visible state (the 40 cards among them), the game variables, the drag state.
+// The table state: the controls' visible state (the 40 cards among them), the game variables, the hand.
 #pragma once
 
 #include <array>
+#include <cassert>
 #include <cstdint>
 #include <deque>
 #include <string>
@@ -77,6 +78,17 @@ inline constexpr std::int16_t kReserveEnd = kLastReservePosition + 1;  // Reserv
 inline constexpr std::int16_t kFirstStockPosition = kLastReservePosition + 1;
 inline constexpr int kDealPositions = kCardCount;
 
+// The hand: whether a card is carried or a double-click is pending, where the pressed card came
+// from in place pitches, and where the pointer took hold of it.
+struct Hand {
+    float FromSlot = 0.0F;  // (Left - 20) / 70 at the press: a foundation or column 1..4, 5 and more the waste
+    float FromRow = 0.0F;   // (Top - 90) / 30 at the press: 1 a column's first card, below 1 the top row
+    float GrabX = 0.0F;     // the pointer inside the pressed card
+    float GrabY = 0.0F;
+    bool Dragging = false;
+    bool DoubleClicked = false;
+};
+
 struct Table {
     // ---- The controls' visible state. Arrays are indexed from 1 as the window's control arrays are;
     // entry 0 is unused.
@@ -103,27 +115,31 @@ struct Table {
 
     // ---- The game variables: the deal, the piles and the places.
     std::array<CardIndex, kDealPositions + 1> DealOrder{};
-    std::array<std::int16_t, kPlaces + 1> PlaceCard{};
+    std::array<std::int16_t, kPlaces + 1> PlaceCard{};  // by place number; zones.h reads it
     std::int16_t BaseValue = 0;
     std::int16_t ReserveNext = 0;
     std::deque<CardIndex> StockCards;
     bool BlinkPhase = false;
     std::uint32_t dealNumber = 0;  // counts the deals, so that a pointer capture can tell it outlived its game
 
-    // ---- The drag state: the card in the hand, where it came from and where it goes back to.
-    float FromSlot = 0.0F;
-    float FromRow = 0.0F;
+    // ---- The drag: the hand, and where a refused card goes back to.
+    Hand hand;
     float HomeLeft = 0.0F;
     float HomeTop = 0.0F;
-    float GrabX = 0.0F;
-    float GrabY = 0.0F;
-    bool Dragging = false;
-    bool DoubleClicked = false;
 
     Table();
 
-    CardPicture& card(CardIndex n) { return Carta.at(static_cast<std::size_t>(n)); }
-    const CardPicture& card(CardIndex n) const { return Carta.at(static_cast<std::size_t>(n)); }
+    // Entry 0 of Carta is no card: asking for it means a missing card was taken for one.
+    CardPicture& card(CardIndex n)
+    {
+        assert(isCard(n));
+        return Carta.at(static_cast<std::size_t>(n));
+    }
+    const CardPicture& card(CardIndex n) const
+    {
+        assert(isCard(n));
+        return Carta.at(static_cast<std::size_t>(n));
+    }
     void move(CardIndex n, float left, float top);
     void bringToFront(CardIndex n);
 
@@ -137,10 +153,5 @@ struct Table {
 
 // The hand is empty again: no drag, no double-click pending, no place the card came from.
 void endDrag(Table& table);
-
-// Where a card lies, read from its position alone as the rules read it.
-bool isInStock(const CardPicture& c);
-bool isInWaste(const CardPicture& c);
-bool isOnFoundationRow(const CardPicture& c);
 
 }  // namespace morvane

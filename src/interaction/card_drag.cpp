@@ -5,10 +5,11 @@
 #include "game/blink.h"
 #include "game/lifecycle.h"
 #include "game/panels.h"
+#include "game/sound_cues.h"
+#include "game/zones.h"
 #include "rules/column.h"
 #include "rules/foundation.h"
 #include "rules/origin.h"
-#include "game/sound_cues.h"
 
 namespace morvane {
 namespace {
@@ -16,8 +17,7 @@ namespace {
 void askRule(Game& game, CardIndex card)
 {
     Table& table = game.table;
-    const float DropTop = table.card(card).Top;
-    if (DropTop > geometry::kFoundationRowBottom) {
+    if (isBelowFoundationRow(table.card(card))) {
         DecDec(table, card);
     } else if (Cresc(table, card)) {
         Finale(game);
@@ -30,13 +30,12 @@ void Carta_MouseDown(Game& game, CardIndex Index, std::int16_t Button, float X, 
 {
     Table& table = game.table;
     hidePanels(table);
-    if (!table.DoubleClicked && Button == kLeftButton) {
-        const CardPicture& card = table.card(Index);
-        table.Dragging = true;
-        table.FromSlot = (card.Left - geometry::kPlaceOrigin) / geometry::kPlacePitch;
-        table.FromRow = (card.Top - geometry::kRowOrigin) / geometry::kRowPitch;
-        table.GrabX = X;
-        table.GrabY = Y;
+    Hand& hand = table.hand;
+    if (!hand.DoubleClicked && Button == kLeftButton) {
+        hand.Dragging = true;
+        noteOrigin(hand, table.card(Index));
+        hand.GrabX = X;
+        hand.GrabY = Y;
         table.bringToFront(Index);
     }
     stopBlink(table);
@@ -45,12 +44,13 @@ void Carta_MouseDown(Game& game, CardIndex Index, std::int16_t Button, float X, 
 void Carta_MouseMove(Game& game, CardIndex Index, float X, float Y)
 {
     Table& table = game.table;
-    if (table.DoubleClicked) {
+    const Hand& hand = table.hand;
+    if (hand.DoubleClicked) {
         return;
     }
     const CardPicture& card = table.card(Index);
-    if (table.Dragging) {
-        table.move(Index, card.Left - table.GrabX + X, card.Top - table.GrabY + Y);
+    if (hand.Dragging) {
+        table.move(Index, card.Left - hand.GrabX + X, card.Top - hand.GrabY + Y);
     } else {
         table.HomeLeft = card.Left;
         table.HomeTop = card.Top;
@@ -61,7 +61,7 @@ void Carta_MouseUp(Game& game, CardIndex Index)
 {
     Table& table = game.table;
     cardRustle(game);
-    if (!isFixed(table, Index) && !table.DoubleClicked) {
+    if (!isFixed(table, Index) && !table.hand.DoubleClicked) {
         askRule(game, Index);
     } else {
         sendHome(table, Index);
@@ -69,6 +69,6 @@ void Carta_MouseUp(Game& game, CardIndex Index)
     endDrag(table);
 }
 
-void Carta_DblClick(Game& game, CardIndex) { game.table.DoubleClicked = true; }
+void Carta_DblClick(Game& game, CardIndex) { game.table.hand.DoubleClicked = true; }
 
 }  // namespace morvane

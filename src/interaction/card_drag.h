@@ -3,13 +3,10 @@
 
 #include <cstdint>
 
+#include "buttons.h"
 #include "game/game.h"
 
 namespace morvane {
-
-inline constexpr std::int16_t kLeftButton = 1;
-inline constexpr std::int16_t kRightButton = 2;
-inline constexpr std::int16_t kMiddleButton = 4;
 
 // X and Y are the pointer's position inside the card.
 void Carta_MouseDown(Game& game, CardIndex Index, std::int16_t Button, float X, float Y);

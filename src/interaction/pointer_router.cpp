@@ -38,9 +38,11 @@ bool isOn(const Table& table, const Target& target, float x, float y)
         return table.Mazzo2.Visible && imageBox(table.Mazzo2).contains(x, y);
     case Control::WinPrompt:
         return table.Label5.Visible && winPromptBox(table.Label5).contains(x, y);
-    default:
-        return false;
+    case Control::Table:
+    case Control::Card:
+        return false;  // a click on them is no click of an image or label
     }
+    return false;
 }
 
 }  // namespace

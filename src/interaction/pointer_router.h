@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "buttons.h"
 #include "game/game.h"
 
 namespace morvane {
@@ -25,7 +26,7 @@ class PointerRouter {
 public:
     explicit PointerRouter(Game& game) : game_(game) {}
 
-    // Buttons are 1 left, 2 right, 4 middle; positions are pixels of the table.
+    // Buttons are numbered as in buttons.h; positions are pixels of the table.
     void press(std::int16_t button, float x, float y);
     void move(float x, float y);
     void release(std::int16_t button, float x, float y);

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "game/zones.h"
+
 namespace morvane {
 namespace {
 
@@ -24,7 +26,7 @@ void Mazzo2_Click(Game& game)
         return;  // nothing left to turn
     }
     for (int place = kFirstColumnPlace; place <= kPlaces; ++place) {
-        if (table.placeCard(place) == 0) {
+        if (isPlaceFree(table, place)) {
             turnReserveCard(table, place);
             break;
         }

@@ -1,14 +1,11 @@
 // Stock cards lie out of sight at x 600 behind the stock image; turning one moves it into the fan.
 #include "stock.h"
 
-#include <array>
-
 #include "game/sound_cues.h"
+#include "game/zones.h"
 
 namespace morvane {
 namespace {
-
-constexpr std::int16_t kSlotsPerTurn = 3;
 
 // Applies f to each card dealt into the stock, in deal order; the cards of a turn come from here.
 template <typename F>
@@ -47,23 +44,8 @@ void turnIntoFan(Table& table)
             table.StockCards.pop_front();
         }
         ++WasteSlot;
-        return WasteSlot <= kSlotsPerTurn;
+        return WasteSlot <= geometry::kCardsPerTurn;
     });
-}
-
-// The card of the waste that lies on top, or 0 when the waste is empty.
-CardIndex topWasteCard(const Table& table)
-{
-    constexpr std::array<float, 3> kSlotsFromTop{geometry::kWasteRight, geometry::kWasteMiddle, geometry::kWasteLeft};
-    for (const float slot : kSlotsFromTop) {
-        for (int p = kDealPositions; p >= kFirstStockPosition; --p) {
-            const CardIndex c = table.dealtAt(p);
-            if (isCard(c) && table.card(c).Top == geometry::kStockTop && table.card(c).Left == slot) {
-                return c;
-            }
-        }
-    }
-    return 0;
 }
 
 }  // namespace

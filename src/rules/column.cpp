@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "game/blink.h"
+#include "game/zones.h"
 #include "origin.h"
 #include "probe.h"
 
@@ -25,7 +26,7 @@ void uncoverFoundation(Table& table, CardIndex card)
 {
     const CardIndex below = predecessorOf(card);
     table.card(below).Enabled = true;
-    const std::int16_t f = geometry::nearestWhole(table.FromSlot);
+    const int f = originPile(table.hand);
     if (f >= 1 && f <= 4) {
         table.setPlaceCard(f, below);
     }
@@ -33,9 +34,9 @@ void uncoverFoundation(Table& table, CardIndex card)
 
 void settleOrigin(Table& table, CardIndex card)
 {
-    if (cameFromFoundation(table)) {
+    if (cameFromFoundation(table.hand)) {
         uncoverFoundation(table, card);
-    } else if (table.FromRow == 1.0F) {
+    } else if (cameAsFirstOfColumn(table.hand)) {
         freeColumnPlaceIfFirstCard(table);
     } else {
         uncoverOrigin(table, card, true);

@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "game/zones.h"
 #include "origin.h"
 #include "probe.h"
 
@@ -20,14 +21,14 @@ void stackOnPredecessor(Table& table, CardIndex card)
     }
     // A foundation card put back on the card under it uncovers nothing: its foundation number is
     // also the number of the column below, whose covered cards must stay covered.
-    if (!cameFromFoundation(table)) {
+    if (!cameFromFoundation(table.hand)) {
         uncoverOrigin(table, card, true);
     }
     CardPicture& predecessor = table.card(p);
     table.move(card, predecessor.Left, predecessor.Top);
     predecessor.Enabled = false;
     freeColumnPlaceIfFirstCard(table);
-    table.setPlaceCard(geometry::placeNumberFromX(predecessor.Left), card);
+    table.setPlaceCard(foundationOf(predecessor), card);
 }
 
 // A card of the base value opens the first empty foundation it touches.
@@ -65,7 +66,7 @@ CardIndex CollisioneC(const Table& table, CardIndex VCarta, float AreaW, float A
 bool checkFoundationsComplete(Table& table)
 {
     for (int j = 1; j <= 4; ++j) {
-        const std::int16_t top = table.placeCard(j);
+        const CardIndex top = foundationTop(table, j);
         if (!isComplete(table, top)) {
             return false;
         }

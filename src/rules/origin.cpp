@@ -1,22 +1,21 @@
 // What happens to the place a moved card came from.
 #include "origin.h"
 
-namespace morvane {
+#include "game/zones.h"
 
-bool cameFromFoundation(const Table& table) { return table.FromRow < 1.0F && table.FromSlot < 5.0F; }
+namespace morvane {
 
 bool isFixed(const Table& table, CardIndex card)
 {
-    return hasBaseValue(card, table.BaseValue) && cameFromFoundation(table);
+    return hasBaseValue(card, table.BaseValue) && cameFromFoundation(table.hand);
 }
 
 void uncoverOrigin(Table& table, CardIndex released, bool mustBeInColumn)
 {
-    const float originLeft = table.FromSlot * geometry::kPlacePitch + geometry::kPlaceOrigin;
     for (int suit = 0; suit < 4; ++suit) {
         CardPicture& covered = table.card(nextValueCard(released, suit));
-        const bool inPlace = !mustBeInColumn || covered.Top >= geometry::kColumnTop;
-        if (!covered.Enabled && covered.Left == originLeft && inPlace) {
+        const bool inPlace = !mustBeInColumn || isInColumnArea(covered);
+        if (!covered.Enabled && liesAtOrigin(table.hand, covered) && inPlace) {
             covered.Enabled = true;
         }
     }
@@ -24,8 +23,8 @@ void uncoverOrigin(Table& table, CardIndex released, bool mustBeInColumn)
 
 void freeColumnPlaceIfFirstCard(Table& table)
 {
-    if (table.FromRow == 1.0F) {
-        table.setPlaceCard(geometry::nearestWhole(table.FromSlot) + 4, 0);
+    if (cameAsFirstOfColumn(table.hand)) {
+        table.setPlaceCard(originPile(table.hand) + 4, 0);
     }
 }
 

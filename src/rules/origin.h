@@ -5,9 +5,6 @@
 
 namespace morvane {
 
-// A card pressed on the foundation row, left of the waste: a foundation card.
-bool cameFromFoundation(const Table& table);
-
 // The first card of a foundation, of the base value, stays there for the whole game.
 bool isFixed(const Table& table, CardIndex card);
 

@@ -5,6 +5,8 @@
 #include <array>
 #include <vector>
 
+#include "game/zones.h"
+
 namespace morvane {
 namespace {
 
@@ -49,7 +51,7 @@ std::int16_t CollSh(const Table& table, float AreaW, float AreaH, std::int16_t i
 {
     std::vector<ProbeTarget> freePlaces;
     for (std::int16_t place = inizio; place <= inizio + 3; ++place) {
-        if (table.placeCard(place) == 0) {
+        if (isPlaceFree(table, place)) {
             const Shape& mark = table.Shape1.at(static_cast<std::size_t>(place));
             freePlaces.push_back({place, mark.Left, mark.Top});
         }

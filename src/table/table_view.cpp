@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cassert>
 
 #include "game/geometry.h"
 #include "table_decoration.h"
@@ -63,11 +64,11 @@ std::int16_t buttonNumber(Qt::MouseButton button)
 {
     switch (button) {
     case Qt::LeftButton:
-        return 1;
+        return kLeftButton;
     case Qt::RightButton:
-        return 2;
+        return kRightButton;
     case Qt::MiddleButton:
-        return 4;
+        return kMiddleButton;
     default:
         return 0;
     }
@@ -204,7 +205,8 @@ std::array<MeasuredLabel, 3> TableView::measuredLabels() const
 void TableView::paintEvent(QPaintEvent* event)
 {
     prepare();  // nothing left to do, unless the ratio changed since the table was last followed
-    const CardIndex front = table_.drawingOrder.empty() ? 0 : table_.drawingOrder.back();
+    assert(!table_.drawingOrder.empty());  // the 40 cards are always drawn
+    const CardIndex front = table_.drawingOrder.back();
     const CardPicture& card = table_.card(front);
     QPainter painter(this);
     for (const QRect& part : event->region() - insideOf({card.Left, card.Top})) {

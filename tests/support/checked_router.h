@@ -50,6 +50,8 @@ public:
 
     bool isCaptured() const { return router_.isCaptured(); }
     CardIndex inHand() const { return hand_; }
+    // The table as the audit read it after the last event.
+    const TableMoment& moment() const { return watch_.moment(); }
     // What was wrong with the table after the last event, or "".
     const std::string& fault() const { return fault_; }
 
@@ -62,7 +64,7 @@ private:
         const Target target = targetAt(game_.table, x, y);
         press();
         if (free && router_.isCaptured()) {
-            hand_ = target.control == Control::Card && game_.table.Dragging ? target.card : 0;
+            hand_ = target.control == Control::Card && game_.table.hand.Dragging ? target.card : 0;
         }
         check();
     }
@@ -74,7 +76,7 @@ private:
             hand_ = 0;  // a card held across a deal is no longer in anyone's hand
         }
         fault_ = watch_.fault(game_.table, hand_);
-        if (fault_.empty() && hand_ != 0 && !game_.table.Dragging) {
+        if (fault_.empty() && hand_ != 0 && !game_.table.hand.Dragging) {
             fault_ = "card " + std::to_string(hand_) + " was picked up but no drag is under way";
         }
     }

@@ -106,7 +106,7 @@ private:
     std::vector<std::string>* sharedLog_ = nullptr;
 };
 
-// A game on fake ports, with "/game" as the program's folder.
+// A game on fake ports, with "/game" as the sound folder.
 struct FakeMachine {
     FakeClock clock;
     FakeEventPump events{clock};

@@ -15,6 +15,7 @@
 #include "game/game.h"
 #include "interaction/card_drag.h"
 #include "interaction/pointer_router.h"
+#include "support/rules_oracle.h"
 
 namespace morvane::testing {
 
@@ -136,50 +137,7 @@ bool dragTo(Router& router, const Table& table, CardIndex card, float left, floa
     return true;
 }
 
-// ---- Where a card lies ------------------------------------------------------------------------
-
-inline std::optional<int> foundationAt(float left, float top)
-{
-    for (int k = 1; k <= 4; ++k) {
-        if (top == geometry::kFoundationTop && left == geometry::placeLeft(k)) {
-            return k;
-        }
-    }
-    return std::nullopt;
-}
-
-struct ColumnSpot {
-    int column = 0;
-    int row = 0;
-};
-
-inline std::optional<ColumnSpot> columnAt(float left, float top)
-{
-    for (int k = 1; k <= 4; ++k) {
-        for (int row = 1; row <= kCardCount; ++row) {
-            if (left == geometry::placeLeft(k) && top == geometry::columnRowTop(row)) {
-                return ColumnSpot{k, row};
-            }
-        }
-    }
-    return std::nullopt;
-}
-
-inline bool isWasteSlot(float left, float top)
-{
-    return top == geometry::kStockTop && (left == 380.0F || left == 400.0F || left == 420.0F);
-}
-
 // ---- The whole table ---------------------------------------------------------------------------
-
-enum class Zone { Nowhere, Stock, Reserve, Waste, Foundation, Column };
-
-// The zone a card rests in; `pile` is the foundation or column 1..4.
-struct Spot {
-    Zone zone = Zone::Nowhere;
-    int pile = 0;
-    friend bool operator==(const Spot&, const Spot&) = default;
-};
 
 // What one moment of a game looks like to a player: where each card rests, the top of every pile
 // and what the stock and the reserve give next. Two moments, one event apart, tell which cards
@@ -195,9 +153,18 @@ struct TableMoment {
     std::vector<CardIndex> stock;  // in deal order: the order in which it is turned
     CardIndex nextReserveCard = 0;
 
+    Spot spotOf(CardIndex c) const { return spot[static_cast<std::size_t>(c)]; }
+
+    // Where the next card of column k goes: its place, or the row under its last card.
+    float nextRowTop(int k) const
+    {
+        const CardIndex last = columnLast[static_cast<std::size_t>(k)];
+        return geometry::columnRowTop(last == 0 ? 1 : spotOf(last).row + 1);
+    }
+
     bool isTopOfItsPile(CardIndex c) const
     {
-        const Spot s = spot[static_cast<std::size_t>(c)];
+        const Spot s = spotOf(c);
         return (s.zone == Zone::Foundation && foundationTop[static_cast<std::size_t>(s.pile)] == c) ||
                (s.zone == Zone::Column && columnLast[static_cast<std::size_t>(s.pile)] == c) ||
                (s.zone == Zone::Waste && wasteTop == c);
@@ -247,8 +214,6 @@ private:
         }
     }
 
-    void place(CardIndex c, Zone zone, int pile = 0) { moment_.spot[static_cast<std::size_t>(c)] = {zone, pile}; }
-
     void checkDrawingOrder()
     {
         std::vector<CardIndex> order = table_.drawingOrder;
@@ -267,22 +232,25 @@ private:
         for (CardIndex c = 1; c <= kCardCount; ++c) {
             moment_.enabled[static_cast<std::size_t>(c)] = table_.card(c).Enabled;
             const Point p = restingPlace(c);
-            if (const auto k = foundationAt(p.x, p.y)) {
-                foundation_[*k].push_back(c);
-                place(c, Zone::Foundation, *k);
-            } else if (const auto spot = columnAt(p.x, p.y)) {
-                column_[spot->column].push_back({c, spot->row});
-                place(c, Zone::Column, spot->column);
-            } else if (p.x == geometry::kParkedLeft && p.y == geometry::kReserveTop) {
+            const Spot spot = spotAt(p.x, p.y);
+            moment_.spot[static_cast<std::size_t>(c)] = spot;
+            switch (spot.zone) {
+            case Zone::Foundation:
+                foundation_[spot.pile].push_back(c);
+                break;
+            case Zone::Column:
+                column_[spot.pile].push_back({c, spot.row});
+                break;
+            case Zone::Reserve:
                 reserve_.insert(c);
-                place(c, Zone::Reserve);
-            } else if (p.x == geometry::kParkedLeft && p.y == geometry::kStockTop) {
+                break;
+            case Zone::Stock:
                 stock_.insert(c);
-                place(c, Zone::Stock);
-            } else if (isWasteSlot(p.x, p.y)) {
+                break;
+            case Zone::Waste:
                 waste_.push_back(c);
-                place(c, Zone::Waste);
-            } else {
+                break;
+            case Zone::Nowhere:
                 fail("card ", c, " lies in no zone, at (", p.x, ", ", p.y, ")");
             }
         }
@@ -379,10 +347,9 @@ private:
 
     void checkLinedUp(int k, CardIndex above, CardIndex below)
     {
-        if (hasBaseValue(above, table_.BaseValue)) {
-            fail("column ", k, " continues under ", above, ", a card of the base value");
-        } else if (groupOf(above) == groupOf(below) || valueKey(predecessorOf(above)) != valueKey(below)) {
-            fail("in column ", k, " card ", below, " cannot lie under card ", above);
+        if (!columnTakes(above, below, table_.BaseValue)) {
+            fail("in column ", k, " card ", below, " lies under card ", above,
+                 hasBaseValue(above, table_.BaseValue) ? ", a card of the base value" : ", which does not take it");
         }
     }
 
@@ -392,8 +359,8 @@ private:
         std::vector<CardIndex> at400;
         std::vector<CardIndex> at420;
         for (const CardIndex c : waste_) {
-            const float left = restingPlace(c).x;
-            (left == 400.0F ? at400 : left == 420.0F ? at420 : pile_).push_back(c);
+            const int slot = moment_.spotOf(c).row;
+            (slot == 2 ? at400 : slot == 3 ? at420 : pile_).push_back(c);
             if (!dealtToStock(c)) {
                 fail("card ", c, " lies in the waste but was not dealt to the stock");
             }
@@ -428,14 +395,14 @@ private:
             if (c == inHand_ || !table_.card(c).Enabled || moment_.isTopOfItsPile(c)) {
                 continue;
             }
-            const Spot spot = moment_.spot[static_cast<std::size_t>(c)];
+            const Spot spot = moment_.spotOf(c);
             const Point p = restingPlace(c);
             const CoverOf cover = coverOf(c);
             if (spot.zone == Zone::Stock || spot.zone == Zone::Reserve) {
-                fail("card ", c, " is enabled in the ", spot.zone == Zone::Stock ? "stock" : "reserve");
+                fail("card ", c, " is enabled in the ", nameOf(spot.zone));
             } else if (cover.partly != 0) {
                 fail("card ", c, " at (", p.x, ", ", p.y, ") is enabled but partly covered by card ", cover.partly);
-            } else if (cover.exactly == 0 || !isUnderAnOpeningsOrigin(c, spot, p)) {
+            } else if (cover.exactly == 0 || !isUnderAnOpeningsOrigin(c, spot)) {
                 fail("card ", c, " at (", p.x, ", ", p.y,
                      ") is enabled but no top of a column, foundation or the waste");
             } else if (const std::optional<Point> at = reachablePointOf(restingTable(), c)) {
@@ -446,11 +413,10 @@ private:
     }
 
     // A card of the value after the base value, on a foundation or in the waste pile at 380.
-    bool isUnderAnOpeningsOrigin(CardIndex c, Spot spot, Point p) const
+    bool isUnderAnOpeningsOrigin(CardIndex c, Spot spot) const
     {
         const bool nextValue = valueKey(c) == valueKey(table_.BaseValue + 1);
-        return nextValue &&
-               (spot.zone == Zone::Foundation || (spot.zone == Zone::Waste && p.x == geometry::kWasteLeft));
+        return nextValue && (spot.zone == Zone::Foundation || (spot.zone == Zone::Waste && spot.row == 1));
     }
 
     // The cards drawn over c: one lying exactly on it, and one covering part of it (0 for none).

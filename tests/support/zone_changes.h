@@ -14,34 +14,14 @@ namespace morvane::testing {
 
 namespace zone_changes {
 
-inline const char* nameOf(Zone zone)
-{
-    switch (zone) {
-    case Zone::Stock:
-        return "stock";
-    case Zone::Reserve:
-        return "reserve";
-    case Zone::Waste:
-        return "waste";
-    case Zone::Foundation:
-        return "foundation";
-    case Zone::Column:
-        return "column";
-    default:
-        return "nowhere";
-    }
-}
-
-inline Spot spotOf(const TableMoment& m, CardIndex c) { return m.spot[static_cast<std::size_t>(c)]; }
-
 // A turn of the stock: the stock's next cards in deal order, three or what is left, into the waste.
 inline bool isStockTurn(const TableMoment& before, const TableMoment& after, const std::vector<CardIndex>& moved)
 {
-    const std::size_t turned = std::min<std::size_t>(3, before.stock.size());
+    const std::size_t turned = std::min<std::size_t>(geometry::kCardsPerTurn, before.stock.size());
     std::vector<CardIndex> next(before.stock.begin(), before.stock.begin() + static_cast<std::ptrdiff_t>(turned));
     std::ranges::sort(next);
     return moved == next && std::ranges::all_of(moved, [&](CardIndex c) {
-               return spotOf(before, c).zone == Zone::Stock && spotOf(after, c).zone == Zone::Waste;
+               return before.spotOf(c).zone == Zone::Stock && after.spotOf(c).zone == Zone::Waste;
            });
 }
 
@@ -49,9 +29,8 @@ inline bool isStockTurn(const TableMoment& before, const TableMoment& after, con
 inline bool isRecycle(const TableMoment& before, const TableMoment& after, const std::vector<CardIndex>& moved)
 {
     for (CardIndex c = 1; c <= kCardCount; ++c) {
-        const bool wasInWaste = spotOf(before, c).zone == Zone::Waste;
-        if (wasInWaste != std::ranges::binary_search(moved, c) ||
-            (wasInWaste && spotOf(after, c).zone != Zone::Stock)) {
+        const bool wasInWaste = before.spotOf(c).zone == Zone::Waste;
+        if (wasInWaste != std::ranges::binary_search(moved, c) || (wasInWaste && after.spotOf(c).zone != Zone::Stock)) {
             return false;
         }
     }
@@ -61,8 +40,8 @@ inline bool isRecycle(const TableMoment& before, const TableMoment& after, const
 // The reserve's next card onto the leftmost empty column place.
 inline bool isReserveTurn(const TableMoment& before, const TableMoment& after, CardIndex c)
 {
-    const Spot to = spotOf(after, c);
-    if (spotOf(before, c).zone != Zone::Reserve || c != before.nextReserveCard || to.zone != Zone::Column) {
+    const Spot to = after.spotOf(c);
+    if (before.spotOf(c).zone != Zone::Reserve || c != before.nextReserveCard || to.zone != Zone::Column) {
         return false;
     }
     for (int k = 1; k <= to.pile; ++k) {
@@ -76,23 +55,15 @@ inline bool isReserveTurn(const TableMoment& before, const TableMoment& after, C
 // A card the player could take, carried onto a foundation or a column that takes it.
 inline bool isPlayedMove(const TableMoment& before, const TableMoment& after, CardIndex c)
 {
-    const Spot from = spotOf(before, c);
-    const Spot to = spotOf(after, c);
-    const bool baseValue = hasBaseValue(c, before.baseValue);
+    const Spot from = before.spotOf(c);
+    const Spot to = after.spotOf(c);
     if (!before.enabled[static_cast<std::size_t>(c)] || !before.isTopOfItsPile(c) ||
-        (from.zone == Zone::Foundation && baseValue)) {
+        (from.zone == Zone::Foundation && hasBaseValue(c, before.baseValue))) {
         return false;
     }
-    if (to.zone == Zone::Foundation) {
-        const CardIndex top = before.foundationTop[static_cast<std::size_t>(to.pile)];
-        return baseValue ? top == 0 : top != 0 && top == predecessorOf(c);
-    }
-    if (to.zone == Zone::Column) {
-        const CardIndex last = before.columnLast[static_cast<std::size_t>(to.pile)];
-        return last == 0 || (groupOf(last) != groupOf(c) && valueKey(predecessorOf(last)) == valueKey(c) &&
-                             !hasBaseValue(last, before.baseValue));
-    }
-    return false;
+    const auto pile = static_cast<std::size_t>(to.pile);
+    return (to.zone == Zone::Foundation && foundationTakes(before.foundationTop[pile], c, before.baseValue)) ||
+           (to.zone == Zone::Column && columnTakes(before.columnLast[pile], c, before.baseValue));
 }
 
 }  // namespace zone_changes
@@ -107,7 +78,7 @@ inline std::string zoneChangeFault(const TableMoment& before, const TableMoment&
     }
     std::vector<CardIndex> moved;
     for (CardIndex c = 1; c <= kCardCount; ++c) {
-        if (spotOf(before, c) != spotOf(after, c)) {
+        if (!samePile(before.spotOf(c), after.spotOf(c))) {
             moved.push_back(c);
         }
     }
@@ -118,8 +89,8 @@ inline std::string zoneChangeFault(const TableMoment& before, const TableMoment&
     std::ostringstream text;
     text << moved.size() << " cards changed zone in one event, which no move allows:";
     for (const CardIndex c : moved) {
-        text << " card " << c << " from " << nameOf(spotOf(before, c).zone) << ' ' << spotOf(before, c).pile << " to "
-             << nameOf(spotOf(after, c).zone) << ' ' << spotOf(after, c).pile << ';';
+        text << " card " << c << " from " << nameOf(before.spotOf(c).zone) << ' ' << before.spotOf(c).pile << " to "
+             << nameOf(after.spotOf(c).zone) << ' ' << after.spotOf(c).pile << ';';
     }
     return text.str();
 }
@@ -138,6 +109,9 @@ public:
         last_ = audit.moment();
         return fault;
     }
+
+    // The moment after the last event.
+    const TableMoment& moment() const { return *last_; }
 
 private:
     std::optional<TableMoment> last_;

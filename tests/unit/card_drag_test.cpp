@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "game/zones.h"
 #include "interaction/card_drag.h"
 #include "interaction/table_events.h"
 #include "support/dealt_game_test.h"
@@ -27,8 +28,10 @@ TEST_F(CardDragTest, AtTop110TheFoundationRuleIsAsked)
     carry(game(), 4, 95.0F, 15.0F);
     carry(game(), 13, 165.0F, 110.0F);  // the top-left corner on foundation 2's bottom border
     expectAt(13, 160.0F, 10.0F);
-    EXPECT_EQ(table().PlaceCard[2], 13);
-    EXPECT_EQ(table().PlaceCard[6], 0);
+    EXPECT_EQ(foundationTop(table(), 2), 13);
+    EXPECT_TRUE(isPlaceFree(table(), 6));
+    EXPECT_EQ(table().hand.FromSlot, 0.0F);  // the hand is empty once the rule has placed the card
+    EXPECT_EQ(table().hand.FromRow, 0.0F);
 }
 
 TEST_F(CardDragTest, Below110TheColumnRuleIsAsked)
@@ -37,9 +40,11 @@ TEST_F(CardDragTest, Below110TheColumnRuleIsAsked)
     carry(game(), 4, 95.0F, 15.0F);
     carry(game(), 13, 165.0F, 111.0F);  // the bottom-left corner on free column place 6
     expectAt(13, 160.0F, 120.0F);
-    EXPECT_EQ(table().PlaceCard[2], 0);
-    EXPECT_EQ(table().PlaceCard[6], 6);
-    EXPECT_EQ(table().PlaceCard[5], 0);
+    EXPECT_EQ(foundationTop(table(), 2), 0);
+    EXPECT_FALSE(isPlaceFree(table(), 6));
+    EXPECT_TRUE(isPlaceFree(table(), 5));
+    EXPECT_EQ(table().hand.FromSlot, 0.0F);
+    EXPECT_EQ(table().hand.FromRow, 0.0F);
 }
 
 TEST_F(CardDragTest, TheFirstCardOfAFoundationAlwaysGoesHome)
@@ -47,20 +52,20 @@ TEST_F(CardDragTest, TheFirstCardOfAFoundationAlwaysGoesHome)
     deal(kBaseValueInColumn);
     carry(game(), 4, 95.0F, 15.0F);
     carry(game(), 4, 165.0F, 140.0F);  // the 4 back to free column place 6: a foundation card may leave
-    ASSERT_EQ(table().PlaceCard[1], 3);
+    ASSERT_EQ(foundationTop(table(), 1), 3);
     carry(game(), 3, 235.0F, 15.0F);  // the base card over empty foundation 3
     expectAt(3, 90.0F, 10.0F);
     carry(game(), 3, 235.0F, 300.0F);  // and down in the columns
     expectAt(3, 90.0F, 10.0F);
-    EXPECT_EQ(table().PlaceCard[1], 3);
-    EXPECT_EQ(table().PlaceCard[3], 0);
+    EXPECT_EQ(foundationTop(table(), 1), 3);
+    EXPECT_EQ(foundationTop(table(), 3), 0);
 
     carry(game(), 13, 165.0F, 15.0F);  // a card of the base value opens foundation 2 from a column
     expectAt(13, 160.0F, 10.0F);
     carry(game(), 13, 235.0F, 15.0F);  // and stays there
     expectAt(13, 160.0F, 10.0F);
-    EXPECT_EQ(table().PlaceCard[2], 13);
-    EXPECT_EQ(table().PlaceCard[3], 0);
+    EXPECT_EQ(foundationTop(table(), 2), 13);
+    EXPECT_EQ(foundationTop(table(), 3), 0);
     EXPECT_EQ(rustles(), 6);
 }
 
@@ -71,11 +76,11 @@ TEST_F(CardDragTest, ARightButtonPressStartsNoDragButItsReleaseAsksARule)
 
     Carta_MouseMove(game(), 4, 10.0F, 10.0F);
     Carta_MouseDown(game(), 4, kRightButton, 10.0F, 10.0F);
-    EXPECT_FALSE(table().Dragging);
-    EXPECT_EQ(table().FromSlot, 0.0F);  // not column 2's slot and row, where the card lies
-    EXPECT_EQ(table().FromRow, 0.0F);
-    EXPECT_EQ(table().GrabX, 20.0F);
-    EXPECT_EQ(table().GrabY, 30.0F);
+    EXPECT_FALSE(table().hand.Dragging);
+    EXPECT_EQ(table().hand.FromSlot, 0.0F);  // not column 2's slot and row, where the card lies
+    EXPECT_EQ(table().hand.FromRow, 0.0F);
+    EXPECT_EQ(table().hand.GrabX, 20.0F);
+    EXPECT_EQ(table().hand.GrabY, 30.0F);
     Carta_MouseMove(game(), 4, 60.0F, 90.0F);
     expectAt(4, 160.0F, 120.0F);
 
@@ -83,9 +88,9 @@ TEST_F(CardDragTest, ARightButtonPressStartsNoDragButItsReleaseAsksARule)
     Carta_MouseUp(game(), 4);
     EXPECT_EQ(rustles(), before + 1);
     expectAt(4, 160.0F, 120.0F);  // the column rule finds nothing for a card lying where it was
-    EXPECT_EQ(table().FromSlot, 0.0F);
-    EXPECT_EQ(table().FromRow, 0.0F);
-    EXPECT_EQ(table().PlaceCard[6], 6);
+    EXPECT_EQ(table().hand.FromSlot, 0.0F);
+    EXPECT_EQ(table().hand.FromRow, 0.0F);
+    EXPECT_FALSE(isPlaceFree(table(), 6));
     EXPECT_EQ(testing::tableFault(table()), "");
 }
 
@@ -97,13 +102,13 @@ TEST_F(CardDragTest, ADoubleClickLeavesTheCardWhereItWas)
     Carta_MouseUp(game(), 4);
     Carta_DblClick(game(), 4);
     Carta_MouseDown(game(), 4, kLeftButton, 30.0F, 40.0F);  // the window sends none; it must not start a drag
-    EXPECT_FALSE(table().Dragging);
+    EXPECT_FALSE(table().hand.Dragging);
     Carta_MouseMove(game(), 4, 80.0F, 200.0F);
     expectAt(4, 160.0F, 120.0F);
     Carta_MouseUp(game(), 4);
     expectAt(4, 160.0F, 120.0F);
-    EXPECT_FALSE(table().DoubleClicked);
-    EXPECT_FALSE(table().Dragging);
+    EXPECT_FALSE(table().hand.DoubleClicked);
+    EXPECT_FALSE(table().hand.Dragging);
     EXPECT_EQ(rustles(), 2);
     carry(game(), 4, 95.0F, 15.0F);  // the next press drags again
     expectAt(4, 90.0F, 10.0F);
@@ -147,7 +152,7 @@ TEST_F(CardDragTest, AnyPressOnACardHidesThePanels)
     Carta_DblClick(game(), 11);
     Carta_MouseDown(game(), 11, kLeftButton, 5.0F, 5.0F);
     EXPECT_FALSE(table().Text4.Visible);
-    EXPECT_FALSE(table().Dragging);
+    EXPECT_FALSE(table().hand.Dragging);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "game/card.h"
 #include "game/geometry.h"
 #include "game/table.h"
+#include "game/zones.h"
 
 namespace morvane {
 namespace {

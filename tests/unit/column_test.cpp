@@ -2,6 +2,7 @@
 // refusal that starts the blink, and the place a card left.
 #include <gtest/gtest.h>
 
+#include "game/zones.h"
 #include "rules/column.h"
 #include "support/dealt_game_test.h"
 #include "support/fake_ports.h"
@@ -20,7 +21,7 @@ protected:
     void freeColumn3()
     {
         carry(game(), 4, 95.0F, 15.0F);
-        ASSERT_EQ(table().PlaceCard[7], 0);
+        ASSERT_TRUE(isPlaceFree(table(), 7));
     }
 };
 
@@ -32,10 +33,8 @@ TEST_F(ColumnTest, ACardLinesUpUnderTheNextValueOfTheOtherGroup)
     expectAt(6, 160.0F, 180.0F);
     EXPECT_FALSE(table().card(37).Enabled);
     EXPECT_TRUE(table().card(6).Enabled);
-    EXPECT_EQ(table().PlaceCard[5], 0);  // the 6 was the only card of column 1
+    EXPECT_TRUE(isPlaceFree(table(), 5));  // the 6 was the only card of column 1
     EXPECT_FALSE(table().Timer1.Enabled);
-    EXPECT_EQ(table().FromSlot, 0.0F);
-    EXPECT_EQ(table().FromRow, 0.0F);
 }
 
 TEST_F(ColumnTest, TwoShortSuitsNeverLineUp)
@@ -46,8 +45,8 @@ TEST_F(ColumnTest, TwoShortSuitsNeverLineUp)
     freeColumn3();
     carry(game(), 6, 200.0F, 130.0F);  // over it and over free place 7: the top-right corner finds the place
     expectAt(6, 230.0F, 120.0F);
-    EXPECT_EQ(table().PlaceCard[7], 7);
-    EXPECT_EQ(table().PlaceCard[5], 0);
+    EXPECT_FALSE(isPlaceFree(table(), 7));
+    EXPECT_TRUE(isPlaceFree(table(), 5));
 }
 
 TEST_F(ColumnTest, TheKingLinesUpUnderTheAce)
@@ -71,7 +70,7 @@ TEST_F(ColumnTest, NothingLinesUpUnderTheBaseValueAndTheLabelBlinks)
     carry(game(), 30, 200.0F, 140.0F);  // the ace refuses it, free place 7 takes it
     expectAt(30, 230.0F, 120.0F);
     EXPECT_TRUE(table().Timer1.Enabled);
-    EXPECT_EQ(table().PlaceCard[7], 7);
+    EXPECT_FALSE(isPlaceFree(table(), 7));
 }
 
 TEST_F(ColumnTest, ACandidateWinsOverAFreePlace)
@@ -80,7 +79,7 @@ TEST_F(ColumnTest, ACandidateWinsOverAFreePlace)
     freeColumn3();
     carry(game(), 6, 200.0F, 130.0F);  // top-left corner on the 7 of Spade, top-right on free place 7
     expectAt(6, 160.0F, 150.0F);
-    EXPECT_EQ(table().PlaceCard[7], 0);
+    EXPECT_TRUE(isPlaceFree(table(), 7));
 }
 
 TEST_F(ColumnTest, ACoveredCardIsNoCandidate)
@@ -117,12 +116,12 @@ TEST_F(ColumnTest, ABaseValueCardLinesUpUnderACardOneHigherAndGoesOnAFreePlace)
     carry(game(), 23, 95.0F, 130.0F);  // the 3 of Bastoni under the 4 of Coppe
     expectAt(23, 90.0F, 150.0F);
     EXPECT_FALSE(table().card(14).Enabled);
-    EXPECT_EQ(table().PlaceCard[7], 0);
+    EXPECT_TRUE(isPlaceFree(table(), 7));
     carry(game(), 23, 235.0F, 125.0F);  // back onto its own place, free now
     expectAt(23, 230.0F, 120.0F);
-    EXPECT_EQ(table().PlaceCard[7], 7);
+    EXPECT_FALSE(isPlaceFree(table(), 7));
     EXPECT_TRUE(table().card(14).Enabled);
-    EXPECT_EQ(table().PlaceCard[5], 5);
+    EXPECT_FALSE(isPlaceFree(table(), 5));
 }
 
 TEST_F(ColumnTest, AFoundationTopPlayedToAColumnLeavesTheCardUnderItOnTop)
@@ -132,8 +131,8 @@ TEST_F(ColumnTest, AFoundationTopPlayedToAColumnLeavesTheCardUnderItOnTop)
     carry(game(), 6, 165.0F, 140.0F);
     expectAt(6, 160.0F, 150.0F);
     EXPECT_TRUE(table().card(5).Enabled);
-    EXPECT_EQ(table().PlaceCard[1], 5);
-    EXPECT_EQ(table().PlaceCard[5], 5);
+    EXPECT_EQ(foundationTop(table(), 1), 5);
+    EXPECT_FALSE(isPlaceFree(table(), 5));
 }
 
 TEST_F(ColumnTest, AnAcePlayedFromAFoundationLeavesTheKingOnTop)
@@ -142,11 +141,11 @@ TEST_F(ColumnTest, AnAcePlayedFromAFoundationLeavesTheKingOnTop)
     stackFoundation(table(), 1, {8, 9, 10, 1});
     carry(game(), 1, 165.0F, 140.0F);  // over the 2 of Coppe, of its own group
     expectAt(1, 90.0F, 10.0F);
-    EXPECT_EQ(table().PlaceCard[1], 1);
+    EXPECT_EQ(foundationTop(table(), 1), 1);
     carry(game(), 1, 235.0F, 140.0F);  // under the 2 of Spade
     expectAt(1, 230.0F, 150.0F);
     EXPECT_TRUE(table().card(10).Enabled);
-    EXPECT_EQ(table().PlaceCard[1], 10);
+    EXPECT_EQ(foundationTop(table(), 1), 10);
 }
 
 TEST_F(ColumnTest, TheOnlyCardOfAColumnMovesToAFreePlace)
@@ -155,8 +154,8 @@ TEST_F(ColumnTest, TheOnlyCardOfAColumnMovesToAFreePlace)
     freeColumn3();
     carry(game(), 6, 235.0F, 130.0F);
     expectAt(6, 230.0F, 120.0F);
-    EXPECT_EQ(table().PlaceCard[7], 7);
-    EXPECT_EQ(table().PlaceCard[5], 0);
+    EXPECT_FALSE(isPlaceFree(table(), 7));
+    EXPECT_TRUE(isPlaceFree(table(), 5));
 }
 
 TEST_F(ColumnTest, TheFourthCardOfAColumnUncoversTheThird)
@@ -169,7 +168,7 @@ TEST_F(ColumnTest, TheFourthCardOfAColumnUncoversTheThird)
     EXPECT_FALSE(table().card(17).Enabled);
     EXPECT_FALSE(table().card(28).Enabled);
     EXPECT_FALSE(table().card(36).Enabled);
-    EXPECT_EQ(table().PlaceCard[5], 5);
+    EXPECT_FALSE(isPlaceFree(table(), 5));
 }
 
 TEST_F(ColumnTest, AWasteCardPlayedToAColumnUncoversNothing)
@@ -182,7 +181,7 @@ TEST_F(ColumnTest, AWasteCardPlayedToAColumnUncoversNothing)
     expectAt(16, 160.0F, 150.0F);
     EXPECT_FALSE(table().card(7).Enabled);  // a 7 where the 6 came from, but on the top row
     for (std::size_t place = 5; place <= 8; ++place) {
-        EXPECT_EQ(table().PlaceCard[place], static_cast<std::int16_t>(place));
+        EXPECT_FALSE(isPlaceFree(table(), static_cast<int>(place)));
     }
 }
 
@@ -191,7 +190,7 @@ TEST_F(ColumnTest, TheOnlyCardOfAColumnLetGoOverItsOwnPlaceGoesHome)
     deal({6, 37, 23, 38, 3});
     carry(game(), 6, 95.0F, 130.0F);
     expectAt(6, 90.0F, 120.0F);
-    EXPECT_EQ(table().PlaceCard[5], 5);
+    EXPECT_FALSE(isPlaceFree(table(), 5));
 }
 
 TEST_F(ColumnTest, ACardLetGoExactlyInLineWithTheCardItShouldJoinGoesHome)

@@ -158,7 +158,7 @@ private:
             const solver::Column& column = position_.columns[static_cast<std::size_t>(k - 1)];
             for (int row = 1; row <= column.count; ++row) {
                 const CardPicture& c = t.card(column.cards[static_cast<std::size_t>(row - 1)]);
-                if (c.Left != geometry::placeLeft(k) || c.Top != geometry::columnRowTop(row)) {
+                if (testing::spotAt(c.Left, c.Top) != testing::Spot{testing::Zone::Column, k, row}) {
                     return "column " + std::to_string(k) + " row " + std::to_string(row) + " differs";
                 }
             }
@@ -185,7 +185,8 @@ private:
             return "the stock differs";
         }
         for (CardIndex c = 1; c <= kCardCount; ++c) {
-            if ((isInWaste(t.card(c)) && t.card(c).Top == geometry::kStockTop) != waste.contains(c)) {
+            const bool inWaste = testing::spotAt(t.card(c).Left, t.card(c).Top).zone == testing::Zone::Waste;
+            if (inWaste != waste.contains(c)) {
                 return "card " + std::to_string(c) + " is wrongly in or out of the waste";
             }
         }

@@ -2,6 +2,7 @@
 // and the completion check that wins the game.
 #include <gtest/gtest.h>
 
+#include "game/zones.h"
 #include "rules/foundation.h"
 #include "support/dealt_game_test.h"
 #include "support/fake_ports.h"
@@ -25,11 +26,9 @@ TEST_F(FoundationTest, TheNextCardOfTheSuitStacksExactlyOnItsPredecessor)
     expectAt(17, 160.0F, 10.0F);
     EXPECT_FALSE(table().card(16).Enabled);
     EXPECT_TRUE(table().card(17).Enabled);
-    EXPECT_EQ(table().PlaceCard[2], 17);
-    EXPECT_EQ(table().PlaceCard[6], 0);  // column 2 is free now
-    EXPECT_EQ(table().PlaceCard[5], 5);
-    EXPECT_EQ(table().FromSlot, 0.0F);
-    EXPECT_EQ(table().FromRow, 0.0F);
+    EXPECT_EQ(foundationTop(table(), 2), 17);
+    EXPECT_TRUE(isPlaceFree(table(), 6));  // column 2 is free now
+    EXPECT_FALSE(isPlaceFree(table(), 5));
 }
 
 TEST_F(FoundationTest, TheAceFollowsTheKingAndTheKingTheHorse)
@@ -39,11 +38,11 @@ TEST_F(FoundationTest, TheAceFollowsTheKingAndTheKingTheHorse)
     stackFoundation(table(), 2, {18, 19});
     carry(game(), 21, 235.0F, 15.0F);
     expectAt(21, 230.0F, 10.0F);
-    EXPECT_EQ(table().PlaceCard[3], 21);
+    EXPECT_EQ(foundationTop(table(), 3), 21);
     EXPECT_FALSE(table().card(30).Enabled);
     carry(game(), 20, 165.0F, 15.0F);
     expectAt(20, 160.0F, 10.0F);
-    EXPECT_EQ(table().PlaceCard[2], 20);
+    EXPECT_EQ(foundationTop(table(), 2), 20);
 }
 
 TEST_F(FoundationTest, AnyOtherCardOverAFoundationGoesHome)
@@ -54,10 +53,10 @@ TEST_F(FoundationTest, AnyOtherCardOverAFoundationGoesHome)
     expectAt(23, 90.0F, 120.0F);
     carry(game(), 14, 165.0F, 15.0F);  // the suit, but not the next value
     expectAt(14, 160.0F, 120.0F);
-    EXPECT_EQ(table().PlaceCard[2], 12);
+    EXPECT_EQ(foundationTop(table(), 2), 12);
     EXPECT_TRUE(table().card(12).Enabled);
-    EXPECT_EQ(table().PlaceCard[5], 5);
-    EXPECT_EQ(table().PlaceCard[6], 6);
+    EXPECT_FALSE(isPlaceFree(table(), 5));
+    EXPECT_FALSE(isPlaceFree(table(), 6));
 }
 
 TEST_F(FoundationTest, OnlyThePredecessorTakesACardThatIsNotOfTheBaseValue)
@@ -65,8 +64,8 @@ TEST_F(FoundationTest, OnlyThePredecessorTakesACardThatIsNotOfTheBaseValue)
     deal({13, 14, 33, 38, 1});
     carry(game(), 13, 165.0F, 15.0F);  // over empty foundation 2
     expectAt(13, 90.0F, 120.0F);
-    EXPECT_EQ(table().PlaceCard[2], 0);
-    EXPECT_EQ(table().PlaceCard[5], 5);
+    EXPECT_EQ(foundationTop(table(), 2), 0);
+    EXPECT_FALSE(isPlaceFree(table(), 5));
 }
 
 TEST_F(FoundationTest, ABaseValueCardOpensTheFirstEmptyFoundationItsCornersTouch)
@@ -76,16 +75,16 @@ TEST_F(FoundationTest, ABaseValueCardOpensTheFirstEmptyFoundationItsCornersTouch
     expectAt(11, 90.0F, 120.0F);
     carry(game(), 21, 200.0F, 15.0F);  // top-left corner in place 2, top-right in place 3
     expectAt(21, 160.0F, 10.0F);
-    EXPECT_EQ(table().PlaceCard[2], 21);
-    EXPECT_EQ(table().PlaceCard[6], 0);
+    EXPECT_EQ(foundationTop(table(), 2), 21);
+    EXPECT_TRUE(isPlaceFree(table(), 6));
     carry(game(), 11, 200.0F, 15.0F);  // place 2 is taken now: the top-right corner opens 3
     expectAt(11, 230.0F, 10.0F);
-    EXPECT_EQ(table().PlaceCard[3], 11);
-    EXPECT_EQ(table().PlaceCard[5], 0);
+    EXPECT_EQ(foundationTop(table(), 3), 11);
+    EXPECT_TRUE(isPlaceFree(table(), 5));
     carry(game(), 31, 450.0F, 15.0F);  // touches no place
     expectAt(31, 230.0F, 120.0F);
-    EXPECT_EQ(table().PlaceCard[4], 0);
-    EXPECT_EQ(table().PlaceCard[1], 1);
+    EXPECT_EQ(foundationTop(table(), 4), 0);
+    EXPECT_EQ(foundationTop(table(), 1), 1);
 }
 
 TEST_F(FoundationTest, StackingFromAColumnUncoversTheCardAboveButNoFoundationCard)
@@ -97,13 +96,13 @@ TEST_F(FoundationTest, StackingFromAColumnUncoversTheCardAboveButNoFoundationCar
     lineUpColumn(table(), 2, {36, 15});
     carry(game(), 25, 165.0F, 15.0F);
     expectAt(25, 160.0F, 10.0F);
-    EXPECT_EQ(table().PlaceCard[2], 25);
+    EXPECT_EQ(foundationTop(table(), 2), 25);
     EXPECT_FALSE(table().card(24).Enabled);
     EXPECT_TRUE(table().card(16).Enabled);   // the 6 of Coppe it covered
     EXPECT_FALSE(table().card(6).Enabled);   // a 6 at x 90, but on a foundation
     EXPECT_FALSE(table().card(36).Enabled);  // a 6 in another column
     EXPECT_FALSE(table().card(27).Enabled);
-    EXPECT_EQ(table().PlaceCard[5], 5);
+    EXPECT_FALSE(isPlaceFree(table(), 5));
 }
 
 TEST_F(FoundationTest, AWasteCardStacksWithoutFreeingOrUncoveringAnything)
@@ -114,10 +113,10 @@ TEST_F(FoundationTest, AWasteCardStacksWithoutFreeingOrUncoveringAnything)
     table().card(2).Enabled = true;
     carry(game(), 2, 95.0F, 15.0F);
     expectAt(2, 90.0F, 10.0F);
-    EXPECT_EQ(table().PlaceCard[1], 2);
+    EXPECT_EQ(foundationTop(table(), 1), 2);
     EXPECT_FALSE(table().card(3).Enabled);  // the waste row lies above the columns
     for (std::size_t place = 5; place <= 8; ++place) {
-        EXPECT_EQ(table().PlaceCard[place], static_cast<std::int16_t>(place));
+        EXPECT_FALSE(isPlaceFree(table(), static_cast<int>(place)));
     }
 }
 
@@ -129,7 +128,7 @@ TEST_F(FoundationTest, ABaseValueCardFromTheWastePileUncoversTheNextValueUnderIt
     table().card(21).Enabled = true;
     carry(game(), 21, 235.0F, 15.0F);
     expectAt(21, 230.0F, 10.0F);
-    EXPECT_EQ(table().PlaceCard[3], 21);
+    EXPECT_EQ(foundationTop(table(), 3), 21);
     // (380 - 20) / 70 * 70 + 20 must give 380 again in single precision.
     EXPECT_TRUE(table().card(12).Enabled);
 }
@@ -139,12 +138,12 @@ TEST_F(FoundationTest, ABaseValueCardFromAColumnUncoversTheCardAboveAndFreesAnEm
     deal({23, 31, 33, 38, 1});
     lineUpColumn(table(), 1, {23, 12, 21});
     carry(game(), 21, 165.0F, 15.0F);
-    EXPECT_EQ(table().PlaceCard[2], 21);
+    EXPECT_EQ(foundationTop(table(), 2), 21);
     EXPECT_TRUE(table().card(12).Enabled);
-    EXPECT_EQ(table().PlaceCard[5], 5);
+    EXPECT_FALSE(isPlaceFree(table(), 5));
     carry(game(), 31, 235.0F, 15.0F);  // the only card of column 2
-    EXPECT_EQ(table().PlaceCard[3], 31);
-    EXPECT_EQ(table().PlaceCard[6], 0);
+    EXPECT_EQ(foundationTop(table(), 3), 31);
+    EXPECT_TRUE(isPlaceFree(table(), 6));
 }
 
 TEST_F(FoundationTest, ACardLetGoExactlyInLineWithItsPredecessorGoesHome)
@@ -179,7 +178,7 @@ TEST_F(FoundationTest, CompleteFoundationsAreDisabledFromTheFirstOnward)
     EXPECT_FALSE(table().Label5.Visible);
 
     carry(game(), 30, 235.0F, 15.0F);
-    EXPECT_EQ(table().PlaceCard[3], 30);
+    EXPECT_EQ(foundationTop(table(), 3), 30);
     EXPECT_FALSE(table().card(30).Enabled);
     EXPECT_FALSE(table().card(40).Enabled);
     EXPECT_EQ(machine->beeper.beeps, 1);
@@ -225,7 +224,7 @@ TEST_F(FoundationTest, PuttingAFoundationCardBackOnItsPredecessorUncoversNothing
     ASSERT_FALSE(table().card(23).Enabled);
     carry(game(), 2, 95.0F, 15.0F);  // the 2 of Denari back onto the ace
     expectAt(2, 90.0F, 10.0F);
-    EXPECT_EQ(table().PlaceCard[1], 2);
+    EXPECT_EQ(foundationTop(table(), 1), 2);
     EXPECT_FALSE(table().card(23).Enabled) << "the 3 of Bastoni, covered in column 1, can be taken";
     EXPECT_EQ(testing::tableFault(table()), "");
 }

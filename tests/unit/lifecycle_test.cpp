@@ -9,6 +9,7 @@
 
 #include "game/lifecycle.h"
 #include "game/panels.h"
+#include "interaction/card_drag.h"
 #include "support/fake_ports.h"
 
 namespace morvane {
@@ -143,8 +144,7 @@ protected:
         for (int turned = 0; turned < 9; ++turned) {
             table.StockCards.pop_front();
         }
-        table.FromSlot = 5.142857F;
-        table.FromRow = 3.0F;
+        Carta_MouseDown(machine->game, 33, kLeftButton, 10.0F, 10.0F);  // the waste's top card picked up
         table.Timer1.Enabled = true;
     }
 };
@@ -158,8 +158,10 @@ TEST_F(GameInPlay, ANewGameLeavesNoCardOfTheOldOneOnTheTable)
 TEST_F(GameInPlay, ANewGameResetsTheMoveAndReserveState)
 {
     Nuova_Click(machine->game);
-    EXPECT_EQ(table.FromSlot, 0.0F);
-    EXPECT_EQ(table.FromRow, 0.0F);
+    const CardIndex first = table.dealtAt(1);
+    Carta_MouseMove(machine->game, first, 40.0F, 40.0F);
+    EXPECT_EQ(table.card(first).Left, 90.0F) << "the new game's cards follow the pointer of the old drag";
+    EXPECT_EQ(table.card(first).Top, 120.0F);
     EXPECT_EQ(table.ReserveNext, 6);
     EXPECT_EQ(table.Label6.Caption, "7");
     EXPECT_EQ(table.StockCards.size(), 28U);

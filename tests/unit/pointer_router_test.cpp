@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "game/lifecycle.h"
+#include "game/zones.h"
 #include "interaction/pointer_router.h"
 #include "support/dealt_game_test.h"
 #include "support/fake_ports.h"
@@ -146,13 +147,13 @@ TEST_F(RouterTest, ADoubleClickArrivesAsPressReleaseDoubleClickRelease)
     router.press(kLeftButton, kOnSixOfDenari.x, kOnSixOfDenari.y);
     router.release(kLeftButton, kOnSixOfDenari.x, kOnSixOfDenari.y);
     router.doubleClick(kLeftButton, kOnSixOfDenari.x, kOnSixOfDenari.y);
-    EXPECT_TRUE(table().DoubleClicked);
-    EXPECT_FALSE(table().Dragging);
+    EXPECT_TRUE(table().hand.DoubleClicked);
+    EXPECT_FALSE(table().hand.Dragging);
     router.move(170.0F, 200.0F);
     expectAt(6, 90.0F, 120.0F);
     router.release(kLeftButton, 170.0F, 200.0F);
     expectAt(6, 90.0F, 120.0F);
-    EXPECT_FALSE(table().DoubleClicked);
+    EXPECT_FALSE(table().hand.DoubleClicked);
     EXPECT_EQ(rustles(), 2);
     EXPECT_EQ(testing::tableFault(table()), "");
 }
@@ -163,15 +164,15 @@ TEST_F(RouterTest, ADoubleClickOnACardTheFirstClickMovedIsAPress)
     router.press(kLeftButton, kOnFourOfDenari.x, kOnFourOfDenari.y);
     router.move(127.0F, 65.0F);
     router.release(kLeftButton, 127.0F, 65.0F);
-    ASSERT_EQ(table().PlaceCard[1], 4);  // on the foundation, right under the pointer
+    ASSERT_EQ(foundationTop(table(), 1), 4);  // on the foundation, right under the pointer
     router.doubleClick(kLeftButton, 127.0F, 65.0F);
-    EXPECT_TRUE(table().Dragging);
-    EXPECT_FALSE(table().DoubleClicked);
+    EXPECT_TRUE(table().hand.Dragging);
+    EXPECT_FALSE(table().hand.DoubleClicked);
     router.move(272.0F, 180.0F);  // back onto its own column place, free now
     router.release(kLeftButton, 272.0F, 180.0F);
     expectAt(4, 230.0F, 120.0F);
-    EXPECT_EQ(table().PlaceCard[7], 7);
-    EXPECT_EQ(table().PlaceCard[1], 3);
+    EXPECT_FALSE(isPlaceFree(table(), 7));
+    EXPECT_EQ(foundationTop(table(), 1), 3);
     EXPECT_EQ(testing::tableFault(table()), "");
 }
 
@@ -229,13 +230,13 @@ TEST_F(RouterTest, ASecondButtonWhileACardIsHeldChangesNothing)
     router.press(kMiddleButton, kStockPoint.x, kStockPoint.y);
     router.release(kMiddleButton, kStockPoint.x, kStockPoint.y);
     EXPECT_EQ(rustles(), 0);
-    EXPECT_TRUE(table().Dragging);
+    EXPECT_TRUE(table().hand.Dragging);
     EXPECT_EQ(table().card(4).Left, heldLeft);
     EXPECT_EQ(table().StockCards.size(), 28U);
     router.release(kLeftButton, 127.0F, 65.0F);
     expectAt(4, 90.0F, 10.0F);
     EXPECT_EQ(rustles(), 1);
-    EXPECT_EQ(table().PlaceCard[7], 0);
+    EXPECT_TRUE(isPlaceFree(table(), 7));
     EXPECT_EQ(testing::tableFault(table()), "");
 
     // The other way round: a right button held on a card, then a left click elsewhere.
@@ -262,12 +263,12 @@ TEST_F(RouterTest, ANewDealEndsTheDragOfTheCardInHand)
     router.release(kLeftButton, 127.0F, 65.0F);
     EXPECT_EQ(positions(), dealt);
     EXPECT_EQ(rustles(), 0);
-    EXPECT_FALSE(table().Dragging);
-    EXPECT_EQ(table().PlaceCard[1], 3);
+    EXPECT_FALSE(table().hand.Dragging);
+    EXPECT_EQ(foundationTop(table(), 1), 3);
     EXPECT_EQ(testing::tableFault(table()), "");
 
     testing::dragTo(router, table(), 4, 95.0F, 15.0F);  // the new game plays normally
-    EXPECT_EQ(table().PlaceCard[1], 4);
+    EXPECT_EQ(foundationTop(table(), 1), 4);
 }
 
 TEST_F(RouterTest, ANewDealEndsAPendingDoubleClickAndAPressOnTheStock)
@@ -276,7 +277,7 @@ TEST_F(RouterTest, ANewDealEndsAPendingDoubleClickAndAPressOnTheStock)
     router.doubleClick(kLeftButton, kOnSixOfDenari.x, kOnSixOfDenari.y);
     Nuova_Click(game());
     router.release(kLeftButton, kOnSixOfDenari.x, kOnSixOfDenari.y);
-    EXPECT_FALSE(table().DoubleClicked);
+    EXPECT_FALSE(table().hand.DoubleClicked);
 
     router.press(kLeftButton, kStockPoint.x, kStockPoint.y);
     Nuova_Click(game());

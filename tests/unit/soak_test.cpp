@@ -19,6 +19,7 @@ namespace {
 
 using testing::Point;
 using testing::reachablePointOf;
+using testing::Zone;
 
 struct Tally {
     int events = 0;
@@ -154,11 +155,12 @@ private:
             return;
         }
         const CardPicture& c = table().card(hand);
+        const Zone to = testing::spotAt(c.Left, c.Top).zone;
         if (c.Left == home.x && c.Top == home.y) {
             ++tally.refusedDrops;
-        } else if (testing::foundationAt(c.Left, c.Top)) {
+        } else if (to == Zone::Foundation) {
             ++tally.foundationMoves;
-        } else if (testing::columnAt(c.Left, c.Top)) {
+        } else if (to == Zone::Column) {
             ++tally.columnMoves;
         }
     }
@@ -273,11 +275,11 @@ private:
     // exactly on it (where a card is refused).
     Point nearPlaceTaking(CardIndex card)
     {
-        std::vector<Point> places = placesTaking(card);
+        std::vector<Place> places = placesTaking(card);
         if (goesToAFoundation(card) && chance(0.8)) {
-            std::erase_if(places, [](Point p) { return p.y != geometry::kFoundationTop; });
+            std::erase_if(places, [](const Place& p) { return !p.foundation; });
         }
-        const Point p = pick(places);
+        const Point p = pick(places).at;
         const int spread = chance(0.1) ? 0 : 10;
         return {p.x + jitter(spread), p.y + jitter(spread)};
     }
@@ -290,7 +292,7 @@ private:
             const int k = std::uniform_int_distribution<int>(1, 4)(rng_);
             const Point places[] = {{geometry::placeLeft(k), 10.0F},
                                     {geometry::placeLeft(k), 120.0F},
-                                    {geometry::placeLeft(k), lastRowTop(k) + 30.0F}};
+                                    {geometry::placeLeft(k), router_->moment().nextRowTop(k)}};
             const Point p = places[std::uniform_int_distribution<int>(0, 2)(rng_)];
             return {p.x + jitter(15), p.y + jitter(15)};
         }
@@ -302,55 +304,33 @@ private:
 
     bool goesToAFoundation(CardIndex card)
     {
-        return std::ranges::any_of(placesTaking(card), [](Point p) { return p.y == geometry::kFoundationTop; });
+        return std::ranges::any_of(placesTaking(card), [](const Place& p) { return p.foundation; });
     }
 
-    float lastRowTop(int k)
-    {
-        float top = 90.0F;
-        for (CardIndex c = 1; c <= kCardCount; ++c) {
-            const CardPicture& p = table().card(c);
-            if (p.Left == geometry::placeLeft(k) && p.Top >= 120.0F) {
-                top = std::max(top, p.Top);
-            }
-        }
-        return top;
-    }
+    // A place where the rules put a card, as the audit read the table after the last event.
+    struct Place {
+        Point at;
+        bool foundation = false;
+    };
 
-    // The places where the rules put this card; none for the first card of a foundation.
-    std::vector<Point> placesTaking(CardIndex card)
+    // The places that take this card; none for the first card of a foundation.
+    std::vector<Place> placesTaking(CardIndex card)
     {
-        std::vector<Point> places;
-        const bool onFoundationRow = isOnFoundationRow(table().card(card));
-        if (onFoundationRow && hasBaseValue(card, table().BaseValue)) {
+        const testing::TableMoment& m = router_->moment();
+        std::vector<Place> places;
+        if (m.spotOf(card).zone == Zone::Foundation && hasBaseValue(card, m.baseValue)) {
             return places;
         }
         for (int k = 1; k <= 4; ++k) {
-            const std::int16_t top = table().placeCard(k);
-            const bool opens = hasBaseValue(card, table().BaseValue) && !onFoundationRow && top == 0;
-            if (opens || (top != 0 && top == predecessorOf(card))) {
-                places.push_back({geometry::placeLeft(k), 10.0F});
+            const auto pile = static_cast<std::size_t>(k);
+            if (testing::foundationTakes(m.foundationTop[pile], card, m.baseValue)) {
+                places.push_back({{geometry::placeLeft(k), geometry::kFoundationTop}, true});
             }
-            const float last = lastRowTop(k);
-            if (last < 120.0F) {
-                places.push_back({geometry::placeLeft(k), 120.0F});
-            } else if (takesUnder(k, last, card)) {
-                places.push_back({geometry::placeLeft(k), last + 30.0F});
+            if (testing::columnTakes(m.columnLast[pile], card, m.baseValue)) {
+                places.push_back({{geometry::placeLeft(k), m.nextRowTop(k)}});
             }
         }
         return places;
-    }
-
-    bool takesUnder(int k, float lastTop, CardIndex card)
-    {
-        for (CardIndex c = 1; c <= kCardCount; ++c) {
-            const CardPicture& p = table().card(c);
-            if (p.Left == geometry::placeLeft(k) && p.Top == lastTop) {
-                return groupOf(c) != groupOf(card) && valueKey(predecessorOf(c)) == valueKey(card) &&
-                       !hasBaseValue(c, table().BaseValue);
-            }
-        }
-        return false;
     }
 
     // ---- the audit ----

@@ -14,6 +14,7 @@
 #include <set>
 #include <tuple>
 
+#include "game/zones.h"
 #include "interaction/reserve.h"
 #include "seeded_deal.h"
 #include "solver/search.h"
@@ -26,20 +27,21 @@ namespace {
 
 using solver::Move;
 using testing::Point;
+using testing::Zone;
 
 // Moves by what they do: kind, card, from and to (clicks left out).
 using MoveKey = std::tuple<int, int, int, int>;
 MoveKey keyOf(const Move& m) { return {static_cast<int>(m.kind), m.card, m.from, m.to}; }
 
+testing::Spot restingSpot(const CardPicture& c) { return testing::spotAt(c.Left, c.Top); }
+
 std::optional<solver::Spot> spotOf(const CardPicture& c)
 {
-    if (const auto k = testing::foundationAt(c.Left, c.Top)) {
-        return solver::foundationSpot(*k);
+    const testing::Spot at = restingSpot(c);
+    if (at.zone == Zone::Foundation || at.zone == Zone::Column) {
+        return at.zone == Zone::Foundation ? solver::foundationSpot(at.pile) : solver::columnSpot(at.pile);
     }
-    if (const auto at = testing::columnAt(c.Left, c.Top)) {
-        return solver::columnSpot(at->column);
-    }
-    return testing::isWasteSlot(c.Left, c.Top) ? std::optional<solver::Spot>(solver::kWaste) : std::nullopt;
+    return at.zone == Zone::Waste ? std::optional<solver::Spot>(solver::kWaste) : std::nullopt;
 }
 
 // The table read as the solver's position.
@@ -47,19 +49,19 @@ solver::Position positionOf(const Table& t)
 {
     solver::Position p;
     for (int k = 1; k <= 4; ++k) {
-        p.foundationTop[static_cast<std::size_t>(k - 1)] = static_cast<std::int8_t>(t.placeCard(k));
+        p.foundationTop[static_cast<std::size_t>(k - 1)] = static_cast<std::int8_t>(foundationTop(t, k));
     }
     for (CardIndex c = 1; c <= kCardCount; ++c) {
-        if (const auto at = testing::columnAt(t.card(c).Left, t.card(c).Top)) {
-            solver::Column& column = p.columns[static_cast<std::size_t>(at->column - 1)];
-            column.cards[static_cast<std::size_t>(at->row - 1)] = static_cast<std::int8_t>(c);
-            column.count = std::max(column.count, static_cast<std::int8_t>(at->row));
+        if (const testing::Spot at = restingSpot(t.card(c)); at.zone == Zone::Column) {
+            solver::Column& column = p.columns[static_cast<std::size_t>(at.pile - 1)];
+            column.cards[static_cast<std::size_t>(at.row - 1)] = static_cast<std::int8_t>(c);
+            column.count = std::max(column.count, static_cast<std::int8_t>(at.row));
         }
     }
     for (int bit = 0; bit < solver::kStockCards; ++bit) {
-        const CardPicture& c = t.card(t.dealtAt(kFirstStockPosition + bit));
-        const bool inWaste = isInWaste(c) && c.Top == geometry::kStockTop;
-        const bool inStock = c.Left == geometry::kParkedLeft && c.Top == geometry::kStockTop;
+        const Zone zone = restingSpot(t.card(t.dealtAt(kFirstStockPosition + bit))).zone;
+        const bool inWaste = zone == Zone::Waste;
+        const bool inStock = zone == Zone::Stock;
         p.stockLeft |= (inWaste || inStock ? 1U : 0U) << bit;
         p.waste = static_cast<std::int8_t>(p.waste + (inWaste ? 1 : 0));
     }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "game/zones.h"
 #include "interaction/card_drag.h"
 #include "interaction/reserve.h"
 #include "interaction/stock.h"
@@ -96,7 +97,7 @@ TEST_F(StockTest, EachTableMoveEnablesTheCardNowOnTopOfTheWaste)
         Form_MouseMove(game());
         ASSERT_EQ(enabledWasteCards(), std::vector<CardIndex>{c});
         carry(game(), c, 95.0F, 15.0F);
-        ASSERT_EQ(table().PlaceCard[1], c);
+        ASSERT_EQ(foundationTop(table(), 1), c);
     }
     EXPECT_TRUE(enabledWasteCards().empty());
     Form_MouseMove(game());
@@ -215,7 +216,8 @@ protected:
     bool reserveIsParked(int fromPosition)
     {
         for (int p = fromPosition; p < kReserveEnd; ++p) {
-            if (table().card(at(p)).Left != 600.0F || table().card(at(p)).Top != 300.0F) {
+            const CardPicture& c = table().card(at(p));
+            if (testing::spotAt(c.Left, c.Top).zone != testing::Zone::Reserve) {
                 return false;
             }
         }
@@ -238,16 +240,16 @@ TEST_F(ReserveTest, TheLeftmostFreePlaceIsFilledFirstOneCardAClick)
     dealPlayableReserve();
     carry(game(), 2, 95.0F, 15.0F);
     carry(game(), 3, 95.0F, 15.0F);
-    ASSERT_EQ(table().PlaceCard[6], 0);
-    ASSERT_EQ(table().PlaceCard[8], 0);
+    ASSERT_TRUE(isPlaceFree(table(), 6));
+    ASSERT_TRUE(isPlaceFree(table(), 8));
     Mazzo2_Click(game());
     expectAt(4, 160.0F, 120.0F);
     EXPECT_TRUE(table().card(4).Enabled);  // at once, with no pointer movement
-    EXPECT_EQ(table().PlaceCard[6], 6);
+    EXPECT_FALSE(isPlaceFree(table(), 6));
     EXPECT_EQ(table().Label6.Caption, "6");
     Mazzo2_Click(game());
     expectAt(5, 300.0F, 120.0F);
-    EXPECT_EQ(table().PlaceCard[8], 8);
+    EXPECT_FALSE(isPlaceFree(table(), 8));
     Mazzo2_Click(game());
     EXPECT_EQ(table().ReserveNext, 8);
     EXPECT_EQ(table().Label6.Caption, "5");
@@ -265,7 +267,7 @@ TEST_F(ReserveTest, TheSeventhCardHidesTheReserveAndItsCounter)
         Mazzo2_Click(game());
         ASSERT_EQ(table().card(c).Left, 160.0F);
         carry(game(), c, 95.0F, 15.0F);
-        ASSERT_EQ(table().PlaceCard[1], c);
+        ASSERT_EQ(foundationTop(table(), 1), c);
     }
     EXPECT_EQ(table().ReserveNext, 13);
     EXPECT_EQ(table().Label6.Caption, "0");

@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "game/zones.h"
 #include "interaction/pointer_router.h"
 #include "support/fake_ports.h"
 #include "support/table_invariants.h"
@@ -69,12 +70,12 @@ public:
 private:
     std::optional<int> foundationFor(CardIndex c) const
     {
-        if (!table_.card(c).Enabled || isOnFoundationRow(table_.card(c))) {
+        const CardPicture& card = table_.card(c);
+        if (!card.Enabled || testing::spotAt(card.Left, card.Top).zone == testing::Zone::Foundation) {
             return std::nullopt;
         }
         for (int k = 1; k <= 4; ++k) {
-            const std::int16_t top = table_.placeCard(k);
-            if (hasBaseValue(c, table_.BaseValue) ? top == 0 : top == predecessorOf(c)) {
+            if (testing::foundationTakes(foundationTop(table_, k), c, table_.BaseValue)) {
                 return k;
             }
         }
@@ -83,8 +84,8 @@ private:
 
     bool freeColumnPlace() const
     {
-        for (int place = 5; place <= 8; ++place) {
-            if (table_.placeCard(place) == 0) {
+        for (int place = kFirstColumnPlace; place <= kPlaces; ++place) {
+            if (isPlaceFree(table_, place)) {
                 return true;
             }
         }

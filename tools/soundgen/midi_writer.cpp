@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cassert>
 #include <stdexcept>
 #include <string>
 
@@ -63,6 +64,7 @@ Bytes trackChunk(std::vector<TimedEvent> events, int endTick)
     Bytes body;
     int previous = 0;
     for (const auto& event : events) {
+        assert(event.tick >= previous);  // a track ends no earlier than its last note: no delta runs backward
         appendVariableLength(body, static_cast<std::uint32_t>(event.tick - previous));
         body.insert(body.end(), event.bytes.begin(), event.bytes.end());
         previous = event.tick;

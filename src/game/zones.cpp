@@ -1,0 +1,76 @@
+// The one reading of where cards are: every comparison of a card's position with the places of the
+// table, made on the float positions themselves, since cards rest only where the moves put them.
+#include "zones.h"
+
+#include <cassert>
+
+namespace morvane {
+
+bool isInStock(const CardPicture& c) { return c.Top == geometry::kStockTop && c.Left > geometry::kStockLeft; }
+
+bool isInWaste(const CardPicture& c) { return c.Left > geometry::kWasteLowEdge && c.Left < geometry::kWasteHighEdge; }
+
+int fanSlotOf(const CardPicture& c)
+{
+    for (int slot = 1; slot <= geometry::kCardsPerTurn; ++slot) {
+        if (c.Top == geometry::kStockTop && c.Left == geometry::wasteSlotLeft(slot)) {
+            return slot;
+        }
+    }
+    return 0;
+}
+
+bool isOnFoundationRow(const CardPicture& c)
+{
+    return c.Top == geometry::kFoundationTop && c.Left <= geometry::placeLeft(4);
+}
+
+int foundationOf(const CardPicture& c) { return geometry::placeNumberFromX(c.Left); }
+
+bool isInColumnArea(const CardPicture& c) { return c.Top >= geometry::kColumnTop; }
+
+bool isBelowFoundationRow(const CardPicture& c) { return c.Top > geometry::kFoundationRowBottom; }
+
+void noteOrigin(Hand& hand, const CardPicture& pressed)
+{
+    hand.FromSlot = (pressed.Left - geometry::kPlaceOrigin) / geometry::kPlacePitch;
+    hand.FromRow = (pressed.Top - geometry::kRowOrigin) / geometry::kRowPitch;
+}
+
+// The waste's slots give 5.14 to 5.71; the top row gives -2.67.
+bool cameFromFoundation(const Hand& hand) { return hand.FromRow < 1.0F && hand.FromSlot < 5.0F; }
+
+bool cameAsFirstOfColumn(const Hand& hand) { return hand.FromRow == 1.0F; }
+
+int originPile(const Hand& hand) { return geometry::nearestWhole(hand.FromSlot); }
+
+// Computed back in float: (380 - 20) / 70 * 70 + 20 gives 380 again only in single precision.
+bool liesAtOrigin(const Hand& hand, const CardPicture& c)
+{
+    const float originLeft = hand.FromSlot * geometry::kPlacePitch + geometry::kPlaceOrigin;
+    return c.Left == originLeft;
+}
+
+// The card in the rightmost filled slot; of several there, the one turned last, drawn on top.
+CardIndex topWasteCard(const Table& table)
+{
+    for (int slot = geometry::kCardsPerTurn; slot >= 1; --slot) {
+        for (int p = kDealPositions; p >= kFirstStockPosition; --p) {
+            const CardIndex c = table.dealtAt(p);
+            if (isCard(c) && fanSlotOf(table.card(c)) == slot) {
+                return c;
+            }
+        }
+    }
+    return 0;
+}
+
+CardIndex foundationTop(const Table& table, int k)
+{
+    assert(k >= 1 && k < kFirstColumnPlace);
+    return table.placeCard(k);
+}
+
+bool isPlaceFree(const Table& table, int place) { return table.placeCard(place) == 0; }
+
+}  // namespace morvane

@@ -1,0 +1,49 @@
+// The logical view of the table: which zone a card is in, read from its position exactly as the
+// handlers read it, where the card in hand came from, and the tops of the piles.
+#pragma once
+
+#include "table.h"
+
+namespace morvane {
+
+// ---- Where a card lies, from its position alone.
+
+// Parked out of sight at Top 10, right of the stock image.
+bool isInStock(const CardPicture& c);
+// Anywhere strictly between x 379 and 421: the fan and the squared-up pile under it.
+bool isInWaste(const CardPicture& c);
+// The slot 1..3 of the fan at x 380, 400, 420 on the top row; 0 anywhere else.
+int fanSlotOf(const CardPicture& c);
+// On the top row left of the waste: a foundation card.
+bool isOnFoundationRow(const CardPicture& c);
+// The foundation 1..4 under a card of the foundation row.
+int foundationOf(const CardPicture& c);
+// At the height of the columns' first row or lower.
+bool isInColumnArea(const CardPicture& c);
+// Let go below the foundation row: the columns' rule decides where it goes.
+bool isBelowFoundationRow(const CardPicture& c);
+
+// ---- Where the card in hand came from: its position at the press, in place pitches.
+
+void noteOrigin(Hand& hand, const CardPicture& pressed);
+// Pressed on the foundation row, left of the waste.
+bool cameFromFoundation(const Hand& hand);
+// Pressed as the first card of a column, on its place.
+bool cameAsFirstOfColumn(const Hand& hand);
+// The foundation or column number 1..4 of that place.
+int originPile(const Hand& hand);
+// A card lying at the x the card in hand was pressed at.
+bool liesAtOrigin(const Hand& hand, const CardPicture& c);
+
+// ---- The piles. PlaceCard holds, by place number, for foundation k (1..4) the card index of its
+// top card, 0 while it is empty; for column place k + 4 its own place number while the column
+// holds its first card, 0 once the place is free.
+
+// The top card of the waste, or 0 when the waste is empty.
+CardIndex topWasteCard(const Table& table);
+// The top card of foundation k, or 0 while it is empty.
+CardIndex foundationTop(const Table& table, int k);
+// An empty foundation or a free column place; a place number outside 1..8 is never free.
+bool isPlaceFree(const Table& table, int place);
+
+}  // namespace morvane
