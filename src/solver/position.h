@@ -87,11 +87,13 @@ Position initialPosition(const Deal& deal);
 // them alone proves no loss.
 enum class MoveSet { Every, Purposeful, Hasty };
 
-// The reductions that leave moves out without losing any win (reductions.cpp argues each). Both
-// are on unless switched off, which shows in a benchmark that they change no verdict.
+// The reductions that leave moves or positions out without losing any win (reductions.cpp and
+// seen_positions.cpp argue each). All are on unless switched off, which shows in a benchmark that
+// they change no verdict.
 struct Pruning {
     bool lowCardsStayHome = true;  // no card ranked below every card still out comes off a foundation
     bool safeMovesFirst = true;    // a column card that nothing can need any more goes home at once
+    bool stockReach = true;        // a position that clicks lead to from one already seen is not searched
 };
 
 // The moves a player can make, the promising ones first: cards onto the foundations, then cards

@@ -66,14 +66,14 @@ struct Frame {
 class DepthFirst {
 public:
     DepthFirst(const Deal& deal, const Budget& budget, MoveSet set, const Pruning& pruning)
-        : deal_(deal), tally_(budget), set_(set), pruning_(pruning)
+        : deal_(deal), tally_(budget), set_(set), pruning_(pruning), seen_(pruning.stockReach)
     {
     }
 
     Result run()
     {
         const Position start = initialPosition(deal_);
-        seen_.insert(fingerprintOf(start));
+        seen_.insert(start);
         tally_.count();
         enter(start);
         while (!path_.empty()) {
@@ -84,7 +84,7 @@ public:
             }
             Position child = path_.back().position;
             play(deal_, child, pending_[path_.back().next++]);
-            if (!seen_.insert(fingerprintOf(child))) {
+            if (!seen_.insert(child)) {
                 continue;
             }
             tally_.count();
@@ -127,7 +127,7 @@ private:
 class BestFirst {
 public:
     BestFirst(const Deal& deal, const Budget& budget, MoveSet set, const Pruning& pruning)
-        : deal_(deal), tally_(budget), set_(set), pruning_(pruning)
+        : deal_(deal), tally_(budget), set_(set), pruning_(pruning), seen_(pruning.stockReach)
     {
     }
 
@@ -166,7 +166,7 @@ private:
     // True when the position was new and now waits its turn.
     bool add(const Node& node)
     {
-        if (!seen_.insert(fingerprintOf(node.position))) {
+        if (!seen_.insert(node.position)) {
             return false;
         }
         tally_.count();

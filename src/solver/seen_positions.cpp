@@ -33,9 +33,31 @@ std::uint64_t mix(std::uint64_t x)
 // off the round (a card was taken from the middle of a pass) gets onto it but never back.
 bool onStockRound(const Position& p) { return p.waste % 3 == 0 || p.waste == std::popcount(p.stockLeft); }
 
-}  // namespace
+// The waste sizes that clicks alone lead to from this position: from one on the round, the whole
+// round; from one off it, the rest of its pass (turns of three until the stock is empty), then
+// the round. With `stockReach` off, an off-round position stands for itself alone.
+std::uint32_t reachedByClicks(const Position& p, bool stockReach)
+{
+    const int cards = std::popcount(p.stockLeft);
+    std::uint32_t reached = 1U << cards;
+    for (int w = 0; w < cards; w += 3) {
+        reached |= 1U << w;
+    }
+    if (onStockRound(p)) {
+        return reached;
+    }
+    if (!stockReach) {
+        return 1U << p.waste;
+    }
+    for (int w = p.waste; w < cards; w += 3) {
+        reached |= 1U << w;
+    }
+    return reached;
+}
 
-Fingerprint fingerprintOf(const Position& p)
+// The position's words, the waste given by `wasteWord`: the columns in a fixed order, whatever
+// their places, the foundations with the stock, and the reserve.
+Fingerprint fingerprintOfWords(const Position& p, std::uint64_t wasteWord)
 {
     std::array<std::uint64_t, 6> words{};
     for (std::size_t k = 0; k < 4; ++k) {
@@ -45,48 +67,70 @@ Fingerprint fingerprintOf(const Position& p)
     std::uint32_t foundations = 0;
     std::memcpy(&foundations, p.foundationTop.data(), 4);
     words[4] = static_cast<std::uint64_t>(foundations) << 32 | p.stockLeft;
-    words[5] =
-        static_cast<std::uint64_t>(onStockRound(p) ? 0 : p.waste) << 8 | static_cast<std::uint64_t>(p.reserveTurned);
+    words[5] = wasteWord << 8 | static_cast<std::uint64_t>(p.reserveTurned);
     Fingerprint f{0x9e3779b97f4a7c15ULL, 0x243f6a8885a308d3ULL};
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::uint64_t w = words[i];
         f.a = mix(f.a ^ w);
         f.b = mix(f.b + w * 0xff51afd7ed558ccdULL + i);
     }
-    if (f.a == 0 && f.b == 0) {
-        f.b = 1;  // all zero marks an empty slot
-    }
     return f;
 }
 
-SeenPositions::SeenPositions() : slots_(1U << 12) {}
+}  // namespace
 
-bool SeenPositions::insert(const Fingerprint& f)
+Fingerprint fingerprintOf(const Position& p)
+{
+    return fingerprintOfWords(p, onStockRound(p) ? 0 : static_cast<std::uint64_t>(p.waste));
+}
+
+SeenPositions::SeenPositions(bool stockReach) : stockReach_(stockReach), slots_(1U << 12) {}
+
+// Why a position that clicks alone lead to from a position Q already seen need not be searched:
+// every card it can take from the waste, Q can take with more clicks, to the same position; every
+// other move it makes, Q makes too (the reductions do not look at the waste), to a position that
+// differs only in the waste, from which the same clicks lead to its own. So every position it
+// reaches, clicks alone lead to from one that Q reaches, with the same foundations, and Q is
+// searched in full: a win from it is found from Q. A position off the round (a card was taken from
+// the middle of a pass) reaches its twin on the round by clicks, so once it is seen its twin is not
+// searched again; the twin seen first, the position off the round is still searched, for the
+// cards of its pass that the round never shows.
+bool SeenPositions::insert(const Position& p)
 {
     if (2 * (size_ + 1) > slots_.size()) {
         grow();
     }
+    const Fingerprint f = fingerprintOfWords(p, 0);
+    Slot& slot = slotOf(f.a, static_cast<std::uint32_t>(f.b));
+    if ((slot.reached & (1U << p.waste)) != 0) {
+        return false;
+    }
+    size_ += slot.reached == 0 ? 1 : 0;
+    slot.a = f.a;
+    slot.b = static_cast<std::uint32_t>(f.b);
+    slot.reached |= reachedByClicks(p, stockReach_);
+    return true;
+}
+
+// The slot of the fingerprint, or the empty slot where it goes.
+SeenPositions::Slot& SeenPositions::slotOf(std::uint64_t a, std::uint32_t b)
+{
     const std::size_t mask = slots_.size() - 1;
-    for (std::size_t i = f.a & mask;; i = (i + 1) & mask) {
-        if (slots_[i] == f) {
-            return false;
-        }
-        if (slots_[i] == Fingerprint{}) {
-            slots_[i] = f;
-            ++size_;
-            return true;
+    for (std::size_t i = a & mask;; i = (i + 1) & mask) {
+        Slot& slot = slots_[i];
+        if (slot.reached == 0 || (slot.a == a && slot.b == b)) {
+            return slot;
         }
     }
 }
 
 void SeenPositions::grow()
 {
-    std::vector<Fingerprint> old(slots_.size() * 2);
+    std::vector<Slot> old(slots_.size() * 2);
     old.swap(slots_);
-    size_ = 0;
-    for (const Fingerprint& f : old) {
-        if (!(f == Fingerprint{})) {
-            insert(f);
+    for (const Slot& s : old) {
+        if (s.reached != 0) {
+            slotOf(s.a, s.b) = s;
         }
     }
 }

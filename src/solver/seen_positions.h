@@ -1,5 +1,5 @@
-// The positions a search has already visited, remembered by a 128-bit fingerprint of their
-// canonical form, so that two positions alike for the rest of the game are searched once.
+// The positions a search has already visited, remembered by a fingerprint of their canonical form,
+// so that two positions alike for the rest of the game are searched once.
 #pragma once
 
 #include <cstdint>
@@ -16,22 +16,34 @@ struct Fingerprint {
 };
 
 // Two positions get the same fingerprint when clicks on the stock alone lead from one to the
-// other, or when they differ only in the order of the columns. The columns' places are mere names:
-// the reserve turns into the leftmost free place, but all free places are alike, so positions with
-// the columns swapped go on alike move for move. Positions that differ otherwise share a
-// fingerprint with a chance of about 2^-128 per pair.
+// other and back, or when they differ only in the order of the columns. The columns' places are
+// mere names: the reserve turns into the leftmost free place, but all free places are alike, so
+// positions with the columns swapped go on alike move for move. Positions that differ otherwise
+// share a fingerprint with a chance of about 2^-128 per pair.
 Fingerprint fingerprintOf(const Position& position);
 
 class SeenPositions {
 public:
-    SeenPositions();
+    // With `stockReach`, a position that clicks on the stock alone lead to from a position already
+    // seen counts as seen too; without it, only positions with the same fingerprint do.
+    explicit SeenPositions(bool stockReach);
     // True when the position was new, and it is remembered from now on.
-    bool insert(const Fingerprint& f);
+    bool insert(const Position& position);
 
 private:
-    void grow();
+    // The positions seen that differ only in the waste, by a 96-bit fingerprint of the rest, with
+    // one bit per waste size for those that clicks alone lead to from one of them.
+    struct Slot {
+        std::uint64_t a = 0;
+        std::uint32_t b = 0;
+        std::uint32_t reached = 0;  // 0: an empty slot
+    };
 
-    std::vector<Fingerprint> slots_;  // an all-zero slot is empty
+    void grow();
+    Slot& slotOf(std::uint64_t a, std::uint32_t b);
+
+    bool stockReach_;
+    std::vector<Slot> slots_;
     std::size_t size_ = 0;
 };
 

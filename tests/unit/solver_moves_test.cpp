@@ -9,6 +9,7 @@
 #include "seeded_deal.h"
 #include "solver/position.h"
 #include "solver/search.h"
+#include "solver/seen_positions.h"
 
 namespace morvane::solver {
 namespace {
@@ -100,7 +101,7 @@ TEST(SolverMoves, TheStockTurnsThreeOrWhatIsLeftAndGoesRoundThroughTheRecycle)
     EXPECT_TRUE(offers(deal, p, {Move::Kind::Card, 19, kWaste, columnSpot(2), 11}));
 }
 
-constexpr Pruning kNoPruning{false, false};
+constexpr Pruning kNoPruning{false, false, false};
 
 // Base value 1: a card's rank is its value less one, Denari 1-10 and Coppe 11-20 short, Bastoni
 // 21-30 and Spade 31-40 long.
@@ -143,6 +144,35 @@ TEST(SolverReductions, CardsRankedBelowEveryCardOutStayHome)
         EXPECT_FALSE(offers(deal, p, down(p.foundationTop[static_cast<std::size_t>(k - 1)], k))) << k;
         EXPECT_TRUE(offers(deal, p, down(p.foundationTop[static_cast<std::size_t>(k - 1)], k), kNoPruning)) << k;
     }
+}
+
+// A card taken from the middle of a pass leaves the waste off the round of clicks: clicks lead from
+// there to the rest of its pass and onto the round, never back.
+TEST(SolverReductions, APositionThatClicksLeadToFromOneSeenIsSeen)
+{
+    const Deal deal = dealWithBase(1);
+    Position offRound = laidOut({}, {1, 0, 0, 0});
+    offRound.stockLeft = (1U << kStockCards) - 1U;
+    play(deal, offRound, {Move::Kind::Card, 18, kWaste, columnSpot(1), 2});
+    const auto withWaste = [&](int waste) {
+        Position p = offRound;
+        p.waste = static_cast<std::int8_t>(waste);
+        return p;
+    };
+    SeenPositions seen(true);
+    EXPECT_TRUE(seen.insert(offRound));
+    EXPECT_FALSE(seen.insert(withWaste(0)));  // the round
+    EXPECT_FALSE(seen.insert(withWaste(8)));  // later in the pass
+    EXPECT_TRUE(seen.insert(withWaste(7)));   // off the round in another place
+    EXPECT_TRUE(seen.insert(withWaste(2)));   // earlier in the pass
+    SeenPositions roundFirst(true);
+    EXPECT_TRUE(roundFirst.insert(withWaste(0)));
+    EXPECT_FALSE(roundFirst.insert(withWaste(27)));
+    EXPECT_TRUE(roundFirst.insert(offRound));
+    SeenPositions without(false);
+    EXPECT_TRUE(without.insert(offRound));
+    EXPECT_TRUE(without.insert(withWaste(0)));
+    EXPECT_FALSE(without.insert(offRound));
 }
 
 // The reductions only speed the search up: on real deals, no verdict found with them contradicts

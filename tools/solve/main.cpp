@@ -30,8 +30,8 @@ constexpr const char* kUsage =
     "--moves adds, for each won deal, its 40 cards in deal-position order (columns 1-4, base card,\n"
     "reserve 6-12, stock 13-40) and the winning moves: stock, recycle, reserve, or C:F-T for card C\n"
     "from F to T, places being w (waste), f1-f4 (foundations), c1-c4 (columns).\n"
-    "--no-safe-moves and --no-low-cards-home switch off the search's two reductions (for benchmarks:\n"
-    "the verdicts stay the same, only the time changes).\n"
+    "--no-safe-moves, --no-low-cards-home and --no-stock-reach switch off the search's three reductions\n"
+    "(for benchmarks: the verdicts stay the same, only the time changes).\n"
     "The manual: man morvane-solve\n";
 
 struct Options {
@@ -81,6 +81,8 @@ bool parseSwitch(std::string_view arg, Options& o)
         o.pruning.safeMovesFirst = false;
     } else if (arg == "--no-low-cards-home") {
         o.pruning.lowCardsStayHome = false;
+    } else if (arg == "--no-stock-reach") {
+        o.pruning.stockReach = false;
     } else {
         return false;
     }
@@ -171,12 +173,14 @@ std::string budgetText(const solver::Budget& b)
 std::string reductionsText(const solver::Pruning& p)
 {
     std::string off;
-    if (!p.safeMovesFirst) {
-        off = "safe moves";
-    }
-    if (!p.lowCardsStayHome) {
-        off += off.empty() ? "low cards home" : " and low cards home";
-    }
+    const auto add = [&](bool on, const char* name) {
+        if (!on) {
+            off += (off.empty() ? "" : " and ") + std::string(name);
+        }
+    };
+    add(p.safeMovesFirst, "safe moves");
+    add(p.lowCardsStayHome, "low cards home");
+    add(p.stockReach, "stock reach");
     return off.empty() ? "" : " without " + off;
 }
 
