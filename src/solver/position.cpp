@@ -33,11 +33,14 @@ bool isComplete(const Deal& deal, CardIndex top) { return top != 0 && hasBaseVal
 
 // The top of a foundation can be taken unless it is the foundation's first card, or the game has
 // closed it: once foundations 1 to k are all complete, the top of each of them stays put.
-bool mayLeaveFoundation(const Deal& deal, const Position& p, int k)
+bool mayLeaveFoundation(const Deal& deal, const Position& p, int k, bool closure)
 {
     const CardIndex top = p.foundationTop[static_cast<std::size_t>(k - 1)];
     if (top == 0 || hasBaseValue(top, deal.baseValue)) {
         return false;
+    }
+    if (!closure) {
+        return true;
     }
     for (int j = 1; j <= k; ++j) {
         if (!isComplete(deal, p.foundationTop[static_cast<std::size_t>(j - 1)])) {
@@ -109,7 +112,7 @@ Sources takeableCards(const Deal& deal, const Position& p, const Pruning& prunin
     s.foundationsFrom = s.size;
     for (int k = 1; k <= 4; ++k) {
         const CardIndex top = p.foundationTop[static_cast<std::size_t>(k - 1)];
-        if (mayLeaveFoundation(deal, p, k) && !(pruning.lowCardsStayHome && staysHome(deal, home, top))) {
+        if (mayLeaveFoundation(deal, p, k, !pruning.foundationsAlike) && !(pruning.lowCardsStayHome && staysHome(deal, home, top))) {
             add(p.foundationTop[static_cast<std::size_t>(k - 1)], foundationSpot(k), 0);
         }
     }
@@ -122,8 +125,8 @@ Move cardMove(const Source& s, Spot to)
 }
 
 // A card of the base value may open any empty foundation, and which one matters only to which
-// foundations keep their tops once complete. With no card ever taken off a foundation it does not
-// matter at all, and the first empty one stands for all.
+// foundations keep their tops once complete. With no card ever taken off a foundation, or the
+// closure set aside, it does not matter at all, and the first empty one stands for all.
 void addFoundationMoves(const Deal& deal, const Position& p, const Source& s, bool firstOpeningOnly, MoveList& moves)
 {
     for (int k = 1; k <= 4; ++k) {
@@ -256,7 +259,8 @@ void legalMoves(const Deal& deal, const Position& p, MoveList& moves, MoveSet se
             add(sources.items[static_cast<std::size_t>(i)]);
         }
     };
-    each(0, sources.foundationsFrom, [&](const Source& s) { addFoundationMoves(deal, p, s, purposeful, moves); });
+    const bool firstOpeningOnly = purposeful || pruning.foundationsAlike;
+    each(0, sources.foundationsFrom, [&](const Source& s) { addFoundationMoves(deal, p, s, firstOpeningOnly, moves); });
     if (set == MoveSet::Hasty && moves.size > 0) {
         moves.size = 1;
         return;
@@ -326,6 +330,17 @@ std::vector<Move> withClicksSpeltOut(const Deal& deal, std::span<const Move> mov
         spelt.push_back(m);
     }
     return spelt;
+}
+
+bool obeysTheClosure(const Deal& deal, Position from, std::span<const Move> moves)
+{
+    for (const Move& m : moves) {
+        if (m.kind == Move::Kind::Card && isFoundation(m.from) && !mayLeaveFoundation(deal, from, m.from, true)) {
+            return false;
+        }
+        play(deal, from, m);
+    }
+    return true;
 }
 
 bool isWon(const Deal& deal, const Position& p)

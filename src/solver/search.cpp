@@ -66,7 +66,7 @@ struct Frame {
 class DepthFirst {
 public:
     DepthFirst(const Deal& deal, const Budget& budget, MoveSet set, const Pruning& pruning)
-        : deal_(deal), tally_(budget), set_(set), pruning_(pruning), seen_(pruning.stockReach)
+        : deal_(deal), tally_(budget), set_(set), pruning_(pruning), seen_(pruning.stockReach, pruning.foundationsAlike)
     {
     }
 
@@ -127,7 +127,7 @@ private:
 class BestFirst {
 public:
     BestFirst(const Deal& deal, const Budget& budget, MoveSet set, const Pruning& pruning)
-        : deal_(deal), tally_(budget), set_(set), pruning_(pruning), seen_(pruning.stockReach)
+        : deal_(deal), tally_(budget), set_(set), pruning_(pruning), seen_(pruning.stockReach, pruning.foundationsAlike)
     {
     }
 
@@ -237,7 +237,9 @@ Result solve(const Deal& deal, const Budget& budget, const Pruning& pruning)
     const double start = processorMilliseconds();
     std::uint64_t positions = 0;
     Result result;
-    for (const Stage& stage : kStages) {
+    Pruning rules = pruning;
+    for (std::size_t i = 0; i < kStages.size(); ++i) {
+        const Stage& stage = kStages[i];
         Budget share{0, 0.0};
         if (budget.positions != 0) {
             const std::uint64_t left = budget.positions - std::min(positions, budget.positions);
@@ -247,11 +249,18 @@ Result solve(const Deal& deal, const Budget& budget, const Pruning& pruning)
         if (budget.milliseconds > 0.0) {
             share.milliseconds = std::max((budget.milliseconds - millisecondsSince(start)) * stage.share, 0.001);
         }
-        result = stage.order == Order::DepthFirst ? DepthFirst(deal, share, stage.set, pruning).run()
-                                                  : BestFirst(deal, share, stage.set, pruning).run();
+        result = stage.order == Order::DepthFirst ? DepthFirst(deal, share, stage.set, rules).run()
+                                                  : BestFirst(deal, share, stage.set, rules).run();
         positions += result.positions;
-        if (result.outcome == Outcome::Won) {
+        if (result.outcome == Outcome::Won && obeysTheClosure(deal, initialPosition(deal), result.moves)) {
             break;
+        }
+        if (result.outcome == Outcome::Won) {
+            // A win that takes a closed top down, found with the closure set aside: the same
+            // search, with the foundations told apart, decides.
+            result.outcome = Outcome::Unknown;
+            rules.foundationsAlike = false;
+            --i;
         }
     }
     result.positions = positions;

@@ -56,16 +56,21 @@ std::uint32_t reachedByClicks(const Position& p, bool stockReach)
 }
 
 // The position's words, the waste given by `wasteWord`: the columns in a fixed order, whatever
-// their places, the foundations with the stock, and the reserve.
-Fingerprint fingerprintOfWords(const Position& p, std::uint64_t wasteWord)
+// their places, the foundations (in a fixed order too when they are alike) with the stock, and the
+// reserve.
+Fingerprint fingerprintOfWords(const Position& p, std::uint64_t wasteWord, bool foundationsAlike = false)
 {
     std::array<std::uint64_t, 6> words{};
     for (std::size_t k = 0; k < 4; ++k) {
         words[k] = wordOf(p.columns[k]);
     }
     std::sort(words.begin(), words.begin() + 4);
+    std::array<std::int8_t, 4> tops = p.foundationTop;
+    if (foundationsAlike) {
+        std::sort(tops.begin(), tops.end());
+    }
     std::uint32_t foundations = 0;
-    std::memcpy(&foundations, p.foundationTop.data(), 4);
+    std::memcpy(&foundations, tops.data(), 4);
     words[4] = static_cast<std::uint64_t>(foundations) << 32 | p.stockLeft;
     words[5] = wasteWord << 8 | static_cast<std::uint64_t>(p.reserveTurned);
     Fingerprint f{0x9e3779b97f4a7c15ULL, 0x243f6a8885a308d3ULL};
@@ -84,7 +89,10 @@ Fingerprint fingerprintOf(const Position& p)
     return fingerprintOfWords(p, onStockRound(p) ? 0 : static_cast<std::uint64_t>(p.waste));
 }
 
-SeenPositions::SeenPositions(bool stockReach) : stockReach_(stockReach), slots_(1U << 12) {}
+SeenPositions::SeenPositions(bool stockReach, bool foundationsAlike)
+    : stockReach_(stockReach), foundationsAlike_(foundationsAlike), slots_(1U << 12)
+{
+}
 
 // Why a position that clicks alone lead to from a position Q already seen need not be searched:
 // every card it can take from the waste, Q can take with more clicks, to the same position; every
@@ -100,7 +108,7 @@ bool SeenPositions::insert(const Position& p)
     if (2 * (size_ + 1) > slots_.size()) {
         grow();
     }
-    const Fingerprint f = fingerprintOfWords(p, 0);
+    const Fingerprint f = fingerprintOfWords(p, 0, foundationsAlike_);
     Slot& slot = slotOf(f.a, static_cast<std::uint32_t>(f.b));
     if ((slot.reached & (1U << p.waste)) != 0) {
         return false;

@@ -25,8 +25,9 @@ Fingerprint fingerprintOf(const Position& position);
 class SeenPositions {
 public:
     // With `stockReach`, a position that clicks on the stock alone lead to from a position already
-    // seen counts as seen too; without it, only positions with the same fingerprint do.
-    explicit SeenPositions(bool stockReach);
+    // seen counts as seen too; without it, only positions with the same fingerprint do. With
+    // `foundationsAlike`, so does a position with the same foundation tops in another order.
+    SeenPositions(bool stockReach, bool foundationsAlike);
     // True when the position was new, and it is remembered from now on.
     bool insert(const Position& position);
 
@@ -43,6 +44,7 @@ private:
     Slot& slotOf(std::uint64_t a, std::uint32_t b);
 
     bool stockReach_;
+    bool foundationsAlike_;
     std::vector<Slot> slots_;
     std::size_t size_ = 0;
 };
