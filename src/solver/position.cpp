@@ -22,10 +22,32 @@ bool stacksOn(const Deal& deal, CardIndex card, CardIndex top)
 
 // Under a card goes a card of the other group one value lower, the king under the ace; nothing
 // goes under a card of the base value.
+constexpr bool ruleLinesUpUnder(std::int16_t baseValue, CardIndex card, CardIndex last)
+{
+    return !hasBaseValue(last, baseValue) && groupOf(card) != groupOf(last) &&
+           valueKey(successorOf(card)) == valueKey(last);
+}
+
+// The search asks it of every card it can take and every column's last card, so the answers are
+// worked out beforehand: for each base value and last card, one bit for each card that goes under.
+using CardsUnder = std::array<std::array<std::uint64_t, kCardCount + 1>, kValuesPerSuit + 1>;
+constexpr CardsUnder kCardsUnder = [] {
+    CardsUnder under{};
+    for (std::int16_t base = 1; base <= kValuesPerSuit; ++base) {
+        for (CardIndex last = 1; last <= kCardCount; ++last) {
+            for (CardIndex card = 1; card <= kCardCount; ++card) {
+                under[static_cast<std::size_t>(base)][static_cast<std::size_t>(last)] |=
+                    static_cast<std::uint64_t>(ruleLinesUpUnder(base, card, last)) << card;
+            }
+        }
+    }
+    return under;
+}();
+
 bool linesUpUnder(const Deal& deal, CardIndex card, CardIndex last)
 {
-    return !hasBaseValue(last, deal.baseValue) && groupOf(card) != groupOf(last) &&
-           valueKey(successorOf(card)) == valueKey(last);
+    assert(deal.baseValue >= 1 && deal.baseValue <= kValuesPerSuit && isCard(card) && isCard(last));
+    return (kCardsUnder[static_cast<std::size_t>(deal.baseValue)][static_cast<std::size_t>(last)] >> card & 1U) != 0;
 }
 
 // Complete: the card after the top would be of the base value again.
@@ -65,12 +87,10 @@ int firstFreeColumn(const Position& p)
     return 0;
 }
 
-// Brings the next cards of the stock into the waste, or the waste back into an empty stock.
-void clickStock(Position& p)
-{
-    const int inStock = stockCount(p);
-    p.waste = inStock > 0 ? static_cast<std::int8_t>(p.waste + std::min(kCardsPerTurn, inStock)) : std::int8_t{0};
-}
+// The waste after a click: the next cards of the stock turn into it, or an empty stock takes it back.
+int wasteAfterClick(int waste, int cards) { return waste < cards ? std::min(waste + kCardsPerTurn, cards) : 0; }
+
+void clickStock(Position& p) { p.waste = static_cast<std::int8_t>(wasteAfterClick(p.waste, std::popcount(p.stockLeft))); }
 
 struct Source {
     CardIndex card;
@@ -100,14 +120,19 @@ Sources takeableCards(const Deal& deal, const Position& p, const Pruning& prunin
     }
     // Clicks on the stock turn it to the end of the pass, then go round and round: the recycle,
     // and turns of three until the stock is empty. Every waste top they can show is offered.
+    std::array<std::int8_t, kStockCards> bits{};  // the deal positions still in play, in order
+    int cards = 0;
+    for (std::uint32_t left = p.stockLeft; left != 0; left &= left - 1) {
+        bits[static_cast<std::size_t>(cards++)] = static_cast<std::int8_t>(std::countr_zero(left));
+    }
     std::uint32_t shown = 0;
-    Position q = p;
-    for (int clicks = 0; (shown & (1U << q.waste)) == 0; ++clicks) {
-        shown |= 1U << q.waste;
-        if (const CardIndex top = wasteTop(deal, q); top != 0) {
-            add(top, kWaste, clicks);
+    for (int waste = p.waste, clicks = 0; (shown & (1U << waste)) == 0; ++clicks) {
+        shown |= 1U << waste;
+        if (waste > 0) {
+            add(deal.order[static_cast<std::size_t>(kFirstStockPosition + bits[static_cast<std::size_t>(waste - 1)])],
+                kWaste, clicks);
         }
-        clickStock(q);
+        waste = wasteAfterClick(waste, cards);
     }
     s.foundationsFrom = s.size;
     for (int k = 1; k <= 4; ++k) {

@@ -68,8 +68,10 @@ struct Position {
     std::int8_t reserveTurned = 0;  // 0..7
 };
 
+inline constexpr std::size_t kMostMoves = 192;  // more than any position offers
+
 struct MoveList {
-    std::array<Move, 192> items{};  // more than any position offers
+    std::array<Move, kMostMoves> items{};
     int size = 0;
     void add(const Move& m)
     {

@@ -55,6 +55,41 @@ private:
     Result result_;
 };
 
+struct Child {
+    Position position;
+    Move move;
+};
+
+// The positions a position's moves lead to that the search has not seen before, in the moves'
+// order; from now on they count as seen.
+class NewChildren {
+public:
+    std::span<const Child> of(const Deal& deal, const Position& p, MoveSet set, const Pruning& pruning,
+                              SeenPositions& seen)
+    {
+        legalMoves(deal, p, moves_, set, pruning);
+        const auto count = static_cast<std::size_t>(moves_.size);
+        for (std::size_t i = 0; i < count; ++i) {
+            positions_[i] = p;
+            play(deal, positions_[i], moves_.items[i]);
+        }
+        seen.insertEach(std::span(positions_).first(count), isNew_);
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < count; ++i) {
+            if (isNew_[i]) {
+                children_[kept++] = {positions_[i], moves_.items[i]};
+            }
+        }
+        return std::span(children_).first(kept);
+    }
+
+private:
+    MoveList moves_;
+    std::array<Position, kMostMoves> positions_{};
+    std::array<bool, kMostMoves> isNew_{};
+    std::array<Child, kMostMoves> children_{};
+};
+
 struct Frame {
     Position position;
     std::size_t movesEnd = 0;  // this frame's untried moves are pending[next, movesEnd)
@@ -74,41 +109,45 @@ public:
     {
         const Position start = initialPosition(deal_);
         seen_.insert(start);
-        tally_.count();
-        enter(start);
-        while (!path_.empty()) {
+        std::optional<Result> end = enter(start);
+        while (!end && !path_.empty()) {
             if (path_.back().next == path_.back().movesEnd) {
                 pending_.resize(path_.size() > 1 ? path_[path_.size() - 2].movesEnd : 0);
                 path_.pop_back();
                 continue;
             }
-            Position child = path_.back().position;
-            play(deal_, child, pending_[path_.back().next++]);
-            if (!seen_.insert(child)) {
-                continue;
-            }
-            tally_.count();
-            if (isWon(deal_, child)) {
+            Position next = path_.back().position;
+            play(deal_, next, pending_[path_.back().next++]);
+            end = enter(next);
+        }
+        return end ? *end : tally_.finish(deal_, Outcome::Lost);
+    }
+
+private:
+    // The position is searched: it joins the path with its moves to positions not seen before,
+    // which count as seen from now on. The search ends when one of them is won or the budget runs
+    // out.
+    std::optional<Result> enter(const Position& p)
+    {
+        tally_.count();
+        if (tally_.outOfBudget()) {
+            return tally_.finish(deal_, Outcome::Unknown);
+        }
+        const std::size_t first = pending_.size();
+        for (const Child& child : children_.of(deal_, p, set_, pruning_, seen_)) {
+            if (isWon(deal_, child.position)) {
+                tally_.count();
                 std::vector<Move> win;
                 for (const Frame& f : path_) {
                     win.push_back(pending_[f.next - 1]);
                 }
+                win.push_back(child.move);
                 return tally_.finish(deal_, Outcome::Won, win);
             }
-            if (tally_.outOfBudget()) {
-                return tally_.finish(deal_, Outcome::Unknown);
-            }
-            enter(child);
+            pending_.push_back(child.move);
         }
-        return tally_.finish(deal_, Outcome::Lost);
-    }
-
-private:
-    void enter(const Position& p)
-    {
-        legalMoves(deal_, p, list_, set_, pruning_);
-        pending_.insert(pending_.end(), list_.items.begin(), list_.items.begin() + list_.size);
-        path_.push_back({p, pending_.size(), pending_.size() - static_cast<std::size_t>(list_.size)});
+        path_.push_back({p, pending_.size(), first});
+        return std::nullopt;
     }
 
     const Deal& deal_;
@@ -118,7 +157,7 @@ private:
     SeenPositions seen_;
     std::vector<Frame> path_;
     std::vector<Move> pending_;
-    MoveList list_;
+    NewChildren children_;
 };
 
 // Best first: the position with the most cards on the foundations is searched next, the newest of
@@ -133,16 +172,13 @@ public:
 
     Result run()
     {
-        add({initialPosition(deal_), kNoParent, {}});
+        const Position start = initialPosition(deal_);
+        seen_.insert(start);
+        add({start, kNoParent, {}});
         while (const std::optional<std::uint32_t> next = takeBest()) {
             const Position p = nodes_[*next].position;
-            legalMoves(deal_, p, list_, set_, pruning_);
-            for (int i = 0; i < list_.size; ++i) {
-                Node child{p, *next, list_.items[static_cast<std::size_t>(i)]};
-                play(deal_, child.position, child.move);
-                if (!add(child)) {
-                    continue;
-                }
+            for (const Child& child : children_.of(deal_, p, set_, pruning_, seen_)) {
+                add({child.position, *next, child.move});
                 if (isWon(deal_, child.position)) {
                     return tally_.finish(deal_, Outcome::Won, winTo(nodes_.size() - 1));
                 }
@@ -163,17 +199,13 @@ private:
         Move move;  // the move from the parent
     };
 
-    // True when the position was new and now waits its turn.
-    bool add(const Node& node)
+    // A position new to the search waits its turn.
+    void add(const Node& node)
     {
-        if (!seen_.insert(node.position)) {
-            return false;
-        }
         tally_.count();
         waiting_[static_cast<std::size_t>(foundationCards(node.position))].push_back(
             static_cast<std::uint32_t>(nodes_.size()));
         nodes_.push_back(node);
-        return true;
     }
 
     std::optional<std::uint32_t> takeBest()
@@ -214,7 +246,7 @@ private:
     SeenPositions seen_;
     std::vector<Node> nodes_;
     std::array<std::vector<std::uint32_t>, kCardCount + 1> waiting_;  // by cards on the foundations
-    MoveList list_;
+    NewChildren children_;
 };
 
 }  // namespace

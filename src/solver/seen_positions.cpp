@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cassert>
 #include <cstring>
 
 namespace morvane::solver {
@@ -105,10 +106,36 @@ SeenPositions::SeenPositions(bool stockReach, bool foundationsAlike)
 // cards of its pass that the round never shows.
 bool SeenPositions::insert(const Position& p)
 {
-    if (2 * (size_ + 1) > slots_.size()) {
+    reserve(1);
+    return insert(p, fingerprintOfWords(p, 0, foundationsAlike_));
+}
+
+void SeenPositions::insertEach(std::span<const Position> positions, std::span<bool> isNew)
+{
+    assert(positions.size() <= isNew.size());
+    reserve(positions.size());
+    std::array<Fingerprint, kMostMoves> fingerprints{};
+    assert(positions.size() <= fingerprints.size());
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+        fingerprints[i] = fingerprintOfWords(positions[i], 0, foundationsAlike_);
+        __builtin_prefetch(&slots_[fingerprints[i].a & mask]);
+    }
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+        isNew[i] = insert(positions[i], fingerprints[i]);
+    }
+}
+
+// Room for this many more positions, the table at most half full.
+void SeenPositions::reserve(std::size_t more)
+{
+    while (2 * (size_ + more) > slots_.size()) {
         grow();
     }
-    const Fingerprint f = fingerprintOfWords(p, 0, foundationsAlike_);
+}
+
+bool SeenPositions::insert(const Position& p, const Fingerprint& f)
+{
     Slot& slot = slotOf(f.a, static_cast<std::uint32_t>(f.b));
     if ((slot.reached & (1U << p.waste)) != 0) {
         return false;
