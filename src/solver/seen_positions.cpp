@@ -126,10 +126,11 @@ void SeenPositions::insertEach(std::span<const Position> positions, std::span<bo
     }
 }
 
-// Room for this many more positions, the table at most half full.
+// Room for this many more positions, the table at most three quarters full: it is the search's
+// largest store.
 void SeenPositions::reserve(std::size_t more)
 {
-    while (2 * (size_ + more) > slots_.size()) {
+    while (4 * (size_ + more) > 3 * slots_.size()) {
         grow();
     }
 }
