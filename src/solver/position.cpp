@@ -22,10 +22,32 @@ bool stacksOn(const Deal& deal, CardIndex card, CardIndex top)
 
 // Under a card goes a card of the other group one value lower, the king under the ace; nothing
 // goes under a card of the base value.
+constexpr bool ruleLinesUpUnder(std::int16_t baseValue, CardIndex card, CardIndex last)
+{
+    return !hasBaseValue(last, baseValue) && groupOf(card) != groupOf(last) &&
+           valueKey(successorOf(card)) == valueKey(last);
+}
+
+// The search asks it of every card it can take and every column's last card, so the answers are
+// worked out beforehand: for each base value and last card, one bit for each card that goes under.
+using CardsUnder = std::array<std::array<std::uint64_t, kCardCount + 1>, kValuesPerSuit + 1>;
+constexpr CardsUnder kCardsUnder = [] {
+    CardsUnder under{};
+    for (std::int16_t base = 1; base <= kValuesPerSuit; ++base) {
+        for (CardIndex last = 1; last <= kCardCount; ++last) {
+            for (CardIndex card = 1; card <= kCardCount; ++card) {
+                under[static_cast<std::size_t>(base)][static_cast<std::size_t>(last)] |=
+                    static_cast<std::uint64_t>(ruleLinesUpUnder(base, card, last)) << card;
+            }
+        }
+    }
+    return under;
+}();
+
 bool linesUpUnder(const Deal& deal, CardIndex card, CardIndex last)
 {
-    return !hasBaseValue(last, deal.baseValue) && groupOf(card) != groupOf(last) &&
-           valueKey(successorOf(card)) == valueKey(last);
+    assert(deal.baseValue >= 1 && deal.baseValue <= kValuesPerSuit && isCard(card) && isCard(last));
+    return (kCardsUnder[static_cast<std::size_t>(deal.baseValue)][static_cast<std::size_t>(last)] >> card & 1U) != 0;
 }
 
 // Complete: the card after the top would be of the base value again.
@@ -33,11 +55,14 @@ bool isComplete(const Deal& deal, CardIndex top) { return top != 0 && hasBaseVal
 
 // The top of a foundation can be taken unless it is the foundation's first card, or the game has
 // closed it: once foundations 1 to k are all complete, the top of each of them stays put.
-bool mayLeaveFoundation(const Deal& deal, const Position& p, int k)
+bool mayLeaveFoundation(const Deal& deal, const Position& p, int k, bool closure)
 {
     const CardIndex top = p.foundationTop[static_cast<std::size_t>(k - 1)];
     if (top == 0 || hasBaseValue(top, deal.baseValue)) {
         return false;
+    }
+    if (!closure) {
+        return true;
     }
     for (int j = 1; j <= k; ++j) {
         if (!isComplete(deal, p.foundationTop[static_cast<std::size_t>(j - 1)])) {
@@ -62,12 +87,10 @@ int firstFreeColumn(const Position& p)
     return 0;
 }
 
-// Brings the next cards of the stock into the waste, or the waste back into an empty stock.
-void clickStock(Position& p)
-{
-    const int inStock = stockCount(p);
-    p.waste = inStock > 0 ? static_cast<std::int8_t>(p.waste + std::min(kCardsPerTurn, inStock)) : std::int8_t{0};
-}
+// The waste after a click: the next cards of the stock turn into it, or an empty stock takes it back.
+int wasteAfterClick(int waste, int cards) { return waste < cards ? std::min(waste + kCardsPerTurn, cards) : 0; }
+
+void clickStock(Position& p) { p.waste = static_cast<std::int8_t>(wasteAfterClick(p.waste, std::popcount(p.stockLeft))); }
 
 struct Source {
     CardIndex card;
@@ -97,19 +120,24 @@ Sources takeableCards(const Deal& deal, const Position& p, const Pruning& prunin
     }
     // Clicks on the stock turn it to the end of the pass, then go round and round: the recycle,
     // and turns of three until the stock is empty. Every waste top they can show is offered.
+    std::array<std::int8_t, kStockCards> bits{};  // the deal positions still in play, in order
+    int cards = 0;
+    for (std::uint32_t left = p.stockLeft; left != 0; left &= left - 1) {
+        bits[static_cast<std::size_t>(cards++)] = static_cast<std::int8_t>(std::countr_zero(left));
+    }
     std::uint32_t shown = 0;
-    Position q = p;
-    for (int clicks = 0; (shown & (1U << q.waste)) == 0; ++clicks) {
-        shown |= 1U << q.waste;
-        if (const CardIndex top = wasteTop(deal, q); top != 0) {
-            add(top, kWaste, clicks);
+    for (int waste = p.waste, clicks = 0; (shown & (1U << waste)) == 0; ++clicks) {
+        shown |= 1U << waste;
+        if (waste > 0) {
+            add(deal.order[static_cast<std::size_t>(kFirstStockPosition + bits[static_cast<std::size_t>(waste - 1)])],
+                kWaste, clicks);
         }
-        clickStock(q);
+        waste = wasteAfterClick(waste, cards);
     }
     s.foundationsFrom = s.size;
     for (int k = 1; k <= 4; ++k) {
         const CardIndex top = p.foundationTop[static_cast<std::size_t>(k - 1)];
-        if (mayLeaveFoundation(deal, p, k) && !(pruning.lowCardsStayHome && staysHome(deal, home, top))) {
+        if (mayLeaveFoundation(deal, p, k, !pruning.foundationsAlike) && !(pruning.lowCardsStayHome && staysHome(deal, home, top))) {
             add(p.foundationTop[static_cast<std::size_t>(k - 1)], foundationSpot(k), 0);
         }
     }
@@ -122,8 +150,8 @@ Move cardMove(const Source& s, Spot to)
 }
 
 // A card of the base value may open any empty foundation, and which one matters only to which
-// foundations keep their tops once complete. With no card ever taken off a foundation it does not
-// matter at all, and the first empty one stands for all.
+// foundations keep their tops once complete. With no card ever taken off a foundation, or the
+// closure set aside, it does not matter at all, and the first empty one stands for all.
 void addFoundationMoves(const Deal& deal, const Position& p, const Source& s, bool firstOpeningOnly, MoveList& moves)
 {
     for (int k = 1; k <= 4; ++k) {
@@ -256,7 +284,8 @@ void legalMoves(const Deal& deal, const Position& p, MoveList& moves, MoveSet se
             add(sources.items[static_cast<std::size_t>(i)]);
         }
     };
-    each(0, sources.foundationsFrom, [&](const Source& s) { addFoundationMoves(deal, p, s, purposeful, moves); });
+    const bool firstOpeningOnly = purposeful || pruning.foundationsAlike;
+    each(0, sources.foundationsFrom, [&](const Source& s) { addFoundationMoves(deal, p, s, firstOpeningOnly, moves); });
     if (set == MoveSet::Hasty && moves.size > 0) {
         moves.size = 1;
         return;
@@ -326,6 +355,17 @@ std::vector<Move> withClicksSpeltOut(const Deal& deal, std::span<const Move> mov
         spelt.push_back(m);
     }
     return spelt;
+}
+
+bool obeysTheClosure(const Deal& deal, Position from, std::span<const Move> moves)
+{
+    for (const Move& m : moves) {
+        if (m.kind == Move::Kind::Card && isFoundation(m.from) && !mayLeaveFoundation(deal, from, m.from, true)) {
+            return false;
+        }
+        play(deal, from, m);
+    }
+    return true;
 }
 
 bool isWon(const Deal& deal, const Position& p)

@@ -68,8 +68,10 @@ struct Position {
     std::int8_t reserveTurned = 0;  // 0..7
 };
 
+inline constexpr std::size_t kMostMoves = 192;  // more than any position offers
+
 struct MoveList {
-    std::array<Move, 192> items{};  // more than any position offers
+    std::array<Move, kMostMoves> items{};
     int size = 0;
     void add(const Move& m)
     {
@@ -94,6 +96,10 @@ struct Pruning {
     bool lowCardsStayHome = true;  // no card ranked below every card still out comes off a foundation
     bool safeMovesFirst = true;    // a column card that nothing can need any more goes home at once
     bool stockReach = true;        // a position that clicks lead to from one already seen is not searched
+    // Foundations told apart by their cards alone, not by their places: a card of the base value
+    // opens the first empty foundation, positions with the foundations in another order count as
+    // one, and the closure of complete foundations is set aside (see obeysTheClosure).
+    bool foundationsAlike = true;
 };
 
 // The moves a player can make, the promising ones first: cards onto the foundations, then cards
@@ -109,6 +115,13 @@ void play(const Deal& deal, Position& position, const Move& move);
 std::vector<Move> withClicksSpeltOut(const Deal& deal, std::span<const Move> moves);
 
 bool isWon(const Deal& deal, const Position& position);
+
+// The closure is the one rule that tells the foundations apart by their places: once foundations
+// 1 to k are all complete, their tops stay. A search with the foundations alike sets it aside,
+// which only adds moves (a rank-9 top taken down onto a free place), so a deal it cannot win is
+// lost; a win it finds is a win of the game when every move it takes off a foundation keeps to the
+// closure. True when the moves, played from the position, do.
+bool obeysTheClosure(const Deal& deal, Position from, std::span<const Move> moves);
 
 // The top card of the waste, or 0.
 CardIndex wasteTop(const Deal& deal, const Position& position);

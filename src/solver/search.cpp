@@ -1,10 +1,12 @@
-// The search for a win: the promising moves first, each position visited once, in stages that
-// give up moves and soundness of a loss for speed, each with its share of the budget.
+// The search for a win: the promising moves first, each position visited once, by searches that
+// give up moves and soundness of a loss for speed, taking turns.
 #include "search.h"
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 #include <ctime>
+#include <memory>
 #include <optional>
 #include <span>
 
@@ -23,36 +25,109 @@ double processorMilliseconds()
 
 double millisecondsSince(double start) { return processorMilliseconds() - start; }
 
-// What a search has spent and found, and when its budget is used up.
+// What the searches of a deal have spent together, and when a search must pause: at the end of
+// its turn, or when the deal's budget is used up.
 class Tally {
 public:
     explicit Tally(const Budget& budget) : budget_(budget) {}
 
-    void count() { ++result_.positions; }
+    void count() { ++positions_; }
+    std::uint64_t positions() const { return positions_; }
+    double milliseconds() const { return millisecondsSince(start_); }
 
-    bool outOfBudget() const
+    void startTurn(std::uint64_t positions) { turnEnds_ = positions_ + positions; }
+
+    bool mustPause()
     {
-        if (budget_.positions != 0 && result_.positions >= budget_.positions) {
+        if (positions_ >= turnEnds_) {
             return true;
         }
         // The clock is read now and then: it costs more than a position.
-        return budget_.milliseconds > 0.0 && result_.positions % 1024 == 0 &&
-               millisecondsSince(start_) >= budget_.milliseconds;
+        return positions_ % 1024 == 0 && outOfBudget();
     }
 
-    // The moves of a win are given as the search played them, each card with its clicks.
-    Result finish(const Deal& deal, Outcome outcome, std::span<const Move> win = {})
+    bool outOfBudget()
     {
-        result_.outcome = outcome;
-        result_.moves = withClicksSpeltOut(deal, win);
-        result_.milliseconds = millisecondsSince(start_);
-        return result_;
+        spent_ = spent_ || (budget_.positions != 0 && positions_ >= budget_.positions) ||
+                 (budget_.milliseconds > 0.0 && milliseconds() >= budget_.milliseconds);
+        return spent_;
+    }
+
+    // The turn that is left of the budget in positions, at most `positions`.
+    std::uint64_t turnOf(std::uint64_t positions) const
+    {
+        return budget_.positions == 0 ? positions
+                                      : std::min(positions, budget_.positions - std::min(positions_, budget_.positions));
     }
 
 private:
     Budget budget_;
     double start_ = processorMilliseconds();
-    Result result_;
+    std::uint64_t positions_ = 0;
+    std::uint64_t turnEnds_ = 0;
+    bool spent_ = false;
+};
+
+// Where a search stands after its turn: paused, out of positions to search (no win with its moves),
+// or won, with the moves as it played them (each card with its clicks).
+enum class Stand { Paused, Exhausted, Won };
+
+// One of the searches that take turns on a deal.
+class Search {
+public:
+    explicit Search(Tally& tally) : tally_(tally) {}
+    virtual ~Search() = default;
+    virtual Stand searchOn() = 0;
+    const std::vector<Move>& win() const { return win_; }
+    std::uint64_t positions() const { return positions_; }
+
+protected:
+    void count()
+    {
+        ++positions_;
+        tally_.count();
+    }
+
+    Tally& tally_;
+    std::vector<Move> win_;
+
+private:
+    std::uint64_t positions_ = 0;
+};
+
+struct Child {
+    Position position;
+    Move move;
+};
+
+// The positions a position's moves lead to that the search has not seen before, in the moves'
+// order; from now on they count as seen.
+class NewChildren {
+public:
+    std::span<const Child> of(const Deal& deal, const Position& p, MoveSet set, const Pruning& pruning,
+                              SeenPositions& seen)
+    {
+        legalMoves(deal, p, moves_, set, pruning);
+        const auto count = static_cast<std::size_t>(moves_.size);
+        for (std::size_t i = 0; i < count; ++i) {
+            positions_[i] = p;
+            play(deal, positions_[i], moves_.items[i]);
+        }
+        seen.insertEach(std::span(positions_).first(count), isNew_);
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < count; ++i) {
+            if (isNew_[i]) {
+                children_[kept++] = {positions_[i], moves_.items[i]};
+            }
+        }
+        return std::span(children_).first(kept);
+    }
+
+private:
+    MoveList moves_;
+    std::array<Position, kMostMoves> positions_{};
+    std::array<bool, kMostMoves> isNew_{};
+    std::array<Child, kMostMoves> children_{};
 };
 
 struct Frame {
@@ -63,95 +138,107 @@ struct Frame {
 
 // Depth first, the path kept on an explicit stack, since a game that goes round the stock many
 // times is a deep one.
-class DepthFirst {
+class DepthFirst : public Search {
 public:
-    DepthFirst(const Deal& deal, const Budget& budget, MoveSet set, const Pruning& pruning)
-        : deal_(deal), tally_(budget), set_(set), pruning_(pruning), seen_(pruning.stockReach)
+    DepthFirst(const Deal& deal, Tally& tally, MoveSet set, const Pruning& pruning)
+        : Search(tally), deal_(deal), set_(set), pruning_(pruning), seen_(pruning.stockReach, pruning.foundationsAlike)
     {
+        seen_.insert(initialPosition(deal_));
     }
 
-    Result run()
+    Stand searchOn() override
     {
-        const Position start = initialPosition(deal_);
-        seen_.insert(start);
-        tally_.count();
-        enter(start);
+        if (!begun_) {
+            begun_ = true;
+            if (enter(initialPosition(deal_))) {
+                return Stand::Won;
+            }
+        }
         while (!path_.empty()) {
             if (path_.back().next == path_.back().movesEnd) {
                 pending_.resize(path_.size() > 1 ? path_[path_.size() - 2].movesEnd : 0);
                 path_.pop_back();
                 continue;
             }
-            Position child = path_.back().position;
-            play(deal_, child, pending_[path_.back().next++]);
-            if (!seen_.insert(child)) {
-                continue;
+            if (tally_.mustPause()) {
+                return Stand::Paused;
             }
-            tally_.count();
-            if (isWon(deal_, child)) {
-                std::vector<Move> win;
-                for (const Frame& f : path_) {
-                    win.push_back(pending_[f.next - 1]);
-                }
-                return tally_.finish(deal_, Outcome::Won, win);
+            Position next = path_.back().position;
+            play(deal_, next, pending_[path_.back().next++]);
+            if (enter(next)) {
+                return Stand::Won;
             }
-            if (tally_.outOfBudget()) {
-                return tally_.finish(deal_, Outcome::Unknown);
-            }
-            enter(child);
         }
-        return tally_.finish(deal_, Outcome::Lost);
+        return Stand::Exhausted;
     }
 
 private:
-    void enter(const Position& p)
+    // The position is searched: it joins the path with its moves to positions not seen before,
+    // which count as seen from now on. True when one of them is won.
+    bool enter(const Position& p)
     {
-        legalMoves(deal_, p, list_, set_, pruning_);
-        pending_.insert(pending_.end(), list_.items.begin(), list_.items.begin() + list_.size);
-        path_.push_back({p, pending_.size(), pending_.size() - static_cast<std::size_t>(list_.size)});
+        count();
+        const std::size_t first = pending_.size();
+        for (const Child& child : children_.of(deal_, p, set_, pruning_, seen_)) {
+            if (isWon(deal_, child.position)) {
+                count();
+                for (const Frame& f : path_) {
+                    win_.push_back(pending_[f.next - 1]);
+                }
+                win_.push_back(child.move);
+                return true;
+            }
+            pending_.push_back(child.move);
+        }
+        path_.push_back({p, pending_.size(), first});
+        return false;
     }
 
     const Deal& deal_;
-    Tally tally_;
     MoveSet set_;
     Pruning pruning_;
     SeenPositions seen_;
+    bool begun_ = false;
     std::vector<Frame> path_;
     std::vector<Move> pending_;
-    MoveList list_;
+    NewChildren children_;
 };
 
 // Best first: the position with the most cards on the foundations is searched next, the newest of
 // them among equals, so the search runs deep like the depth-first one until it builds up a
 // foundation, and falls back to the best position left when a line comes to nothing.
-class BestFirst {
+class BestFirst : public Search {
 public:
-    BestFirst(const Deal& deal, const Budget& budget, MoveSet set, const Pruning& pruning)
-        : deal_(deal), tally_(budget), set_(set), pruning_(pruning), seen_(pruning.stockReach)
+    BestFirst(const Deal& deal, Tally& tally, MoveSet set, const Pruning& pruning)
+        : Search(tally), deal_(deal), set_(set), pruning_(pruning), seen_(pruning.stockReach, pruning.foundationsAlike)
     {
+        const Position start = initialPosition(deal_);
+        seen_.insert(start);
+        enqueue({start, kNoParent, {}});
     }
 
-    Result run()
+    Stand searchOn() override
     {
-        add({initialPosition(deal_), kNoParent, {}});
-        while (const std::optional<std::uint32_t> next = takeBest()) {
+        if (!begun_) {
+            begun_ = true;
+            count();
+        }
+        while (!tally_.mustPause()) {
+            const std::optional<std::uint32_t> next = takeBest();
+            if (!next) {
+                return Stand::Exhausted;
+            }
             const Position p = nodes_[*next].position;
-            legalMoves(deal_, p, list_, set_, pruning_);
-            for (int i = 0; i < list_.size; ++i) {
-                Node child{p, *next, list_.items[static_cast<std::size_t>(i)]};
-                play(deal_, child.position, child.move);
-                if (!add(child)) {
-                    continue;
-                }
+            for (const Child& child : children_.of(deal_, p, set_, pruning_, seen_)) {
+                count();
+                enqueue({child.position, *next, child.move});
                 if (isWon(deal_, child.position)) {
-                    return tally_.finish(deal_, Outcome::Won, winTo(nodes_.size() - 1));
-                }
-                if (tally_.outOfBudget()) {
-                    return tally_.finish(deal_, Outcome::Unknown);
+                    win_ = winTo(nodes_.size() - 1);
+                    return Stand::Won;
                 }
             }
         }
-        return tally_.finish(deal_, Outcome::Lost);
+        return Stand::Paused;
     }
 
 private:
@@ -163,17 +250,12 @@ private:
         Move move;  // the move from the parent
     };
 
-    // True when the position was new and now waits its turn.
-    bool add(const Node& node)
+    // A position new to the search waits its turn.
+    void enqueue(const Node& node)
     {
-        if (!seen_.insert(node.position)) {
-            return false;
-        }
-        tally_.count();
         waiting_[static_cast<std::size_t>(foundationCards(node.position))].push_back(
             static_cast<std::uint32_t>(nodes_.size()));
         nodes_.push_back(node);
-        return true;
     }
 
     std::optional<std::uint32_t> takeBest()
@@ -208,55 +290,68 @@ private:
     }
 
     const Deal& deal_;
-    Tally tally_;
     MoveSet set_;
     Pruning pruning_;
     SeenPositions seen_;
+    bool begun_ = false;
     std::vector<Node> nodes_;
     std::array<std::vector<std::uint32_t>, kCardCount + 1> waiting_;  // by cards on the foundations
-    MoveList list_;
+    NewChildren children_;
 };
 
 }  // namespace
 
-// The searches tried in turn, each with its share of what is left of the budget, until one wins:
-// hasty moves depth first (most deals are won that way at once), purposeful moves best first (a
-// different road into the hard deals), then every move depth first, the only search that can call
-// a deal lost. A restricted search that runs out of moves ends early and leaves its time to the next.
+// The three searches take turns, each turn twice as long as the one before up to a longest, until
+// one wins or the budget is spent: hasty moves depth first (most deals are won that way at once),
+// purposeful moves best first (a different road into the hard deals), and every move depth first,
+// the only search that can call a deal lost, with turns twice as long as the others'. A restricted
+// search that runs out of moves, or has searched as many positions as it may hold, leaves the turns
+// to the others: the search of every move needs the memory more.
 Result solve(const Deal& deal, const Budget& budget, const Pruning& pruning)
 {
-    enum class Order { DepthFirst, BestFirst };
-    struct Stage {
-        MoveSet set;
-        Order order;
-        double share;
+    constexpr std::uint64_t kFirstTurn = 1024;
+    constexpr std::uint64_t kLongestTurn = 1U << 16;
+    constexpr std::uint64_t kMostRestricted = 1U << 22;
+    struct Turn {
+        std::unique_ptr<Search> search;
+        std::uint64_t weight;
     };
-    static constexpr std::array<Stage, 3> kStages{{{MoveSet::Hasty, Order::DepthFirst, 0.25},
-                                                   {MoveSet::Purposeful, Order::BestFirst, 2.0 / 3.0},
-                                                   {MoveSet::Every, Order::DepthFirst, 1.0}}};
-    const double start = processorMilliseconds();
-    std::uint64_t positions = 0;
-    Result result;
-    for (const Stage& stage : kStages) {
-        Budget share{0, 0.0};
-        if (budget.positions != 0) {
-            const std::uint64_t left = budget.positions - std::min(positions, budget.positions);
-            share.positions =
-                std::max<std::uint64_t>(static_cast<std::uint64_t>(static_cast<double>(left) * stage.share), 1);
-        }
-        if (budget.milliseconds > 0.0) {
-            share.milliseconds = std::max((budget.milliseconds - millisecondsSince(start)) * stage.share, 0.001);
-        }
-        result = stage.order == Order::DepthFirst ? DepthFirst(deal, share, stage.set, pruning).run()
-                                                  : BestFirst(deal, share, stage.set, pruning).run();
-        positions += result.positions;
-        if (result.outcome == Outcome::Won) {
-            break;
+    Tally tally(budget);
+    std::array<Turn, 3> turns{{{std::make_unique<DepthFirst>(deal, tally, MoveSet::Hasty, pruning), 1},
+                               {std::make_unique<BestFirst>(deal, tally, MoveSet::Purposeful, pruning), 1},
+                               {std::make_unique<DepthFirst>(deal, tally, MoveSet::Every, pruning), 2}}};
+    Turn& every = turns.back();
+    const auto finish = [&](Outcome outcome, std::span<const Move> win = {}) {
+        return Result{outcome, withClicksSpeltOut(deal, win), tally.positions(), tally.milliseconds()};
+    };
+    for (std::uint64_t length = kFirstTurn;; length = std::min(2 * length, kLongestTurn)) {
+        for (Turn& turn : turns) {
+            if (!turn.search) {
+                continue;
+            }
+            tally.startTurn(tally.turnOf(length * turn.weight));
+            const Stand stand = turn.search->searchOn();
+            if (stand == Stand::Won && obeysTheClosure(deal, initialPosition(deal), turn.search->win())) {
+                return finish(Outcome::Won, turn.search->win());
+            }
+            if (stand == Stand::Won) {
+                // A win that takes a closed top down, found with the closure set aside (only the
+                // search of every move takes tops down): that search starts again with the
+                // foundations told apart.
+                assert(&turn == &every);
+                Pruning exact = pruning;
+                exact.foundationsAlike = false;
+                every.search = std::make_unique<DepthFirst>(deal, tally, MoveSet::Every, exact);
+            } else if (stand == Stand::Exhausted && &turn == &every) {
+                return finish(Outcome::Lost);
+            } else if (stand == Stand::Exhausted || (&turn != &every && turn.search->positions() >= kMostRestricted)) {
+                turn.search.reset();
+            }
+            if (tally.outOfBudget()) {
+                return finish(Outcome::Unknown);
+            }
         }
     }
-    result.positions = positions;
-    result.milliseconds = millisecondsSince(start);
-    return result;
 }
 
 const char* outcomeName(Outcome outcome)

@@ -1,4 +1,5 @@
-// The search for a win over the moves of a deal, in stages, and its answer: won, lost or unknown.
+// The search for a win over the moves of a deal, by searches that take turns, and its answer: won,
+// lost or unknown.
 #pragma once
 
 #include <cstdint>

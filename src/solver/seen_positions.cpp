@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cassert>
 #include <cstring>
 
 namespace morvane::solver {
@@ -56,16 +57,21 @@ std::uint32_t reachedByClicks(const Position& p, bool stockReach)
 }
 
 // The position's words, the waste given by `wasteWord`: the columns in a fixed order, whatever
-// their places, the foundations with the stock, and the reserve.
-Fingerprint fingerprintOfWords(const Position& p, std::uint64_t wasteWord)
+// their places, the foundations (in a fixed order too when they are alike) with the stock, and the
+// reserve.
+Fingerprint fingerprintOfWords(const Position& p, std::uint64_t wasteWord, bool foundationsAlike = false)
 {
     std::array<std::uint64_t, 6> words{};
     for (std::size_t k = 0; k < 4; ++k) {
         words[k] = wordOf(p.columns[k]);
     }
     std::sort(words.begin(), words.begin() + 4);
+    std::array<std::int8_t, 4> tops = p.foundationTop;
+    if (foundationsAlike) {
+        std::sort(tops.begin(), tops.end());
+    }
     std::uint32_t foundations = 0;
-    std::memcpy(&foundations, p.foundationTop.data(), 4);
+    std::memcpy(&foundations, tops.data(), 4);
     words[4] = static_cast<std::uint64_t>(foundations) << 32 | p.stockLeft;
     words[5] = wasteWord << 8 | static_cast<std::uint64_t>(p.reserveTurned);
     Fingerprint f{0x9e3779b97f4a7c15ULL, 0x243f6a8885a308d3ULL};
@@ -84,7 +90,10 @@ Fingerprint fingerprintOf(const Position& p)
     return fingerprintOfWords(p, onStockRound(p) ? 0 : static_cast<std::uint64_t>(p.waste));
 }
 
-SeenPositions::SeenPositions(bool stockReach) : stockReach_(stockReach), slots_(1U << 12) {}
+SeenPositions::SeenPositions(bool stockReach, bool foundationsAlike)
+    : stockReach_(stockReach), foundationsAlike_(foundationsAlike), slots_(1U << 12)
+{
+}
 
 // Why a position that clicks alone lead to from a position Q already seen need not be searched:
 // every card it can take from the waste, Q can take with more clicks, to the same position; every
@@ -97,10 +106,37 @@ SeenPositions::SeenPositions(bool stockReach) : stockReach_(stockReach), slots_(
 // cards of its pass that the round never shows.
 bool SeenPositions::insert(const Position& p)
 {
-    if (2 * (size_ + 1) > slots_.size()) {
+    reserve(1);
+    return insert(p, fingerprintOfWords(p, 0, foundationsAlike_));
+}
+
+void SeenPositions::insertEach(std::span<const Position> positions, std::span<bool> isNew)
+{
+    assert(positions.size() <= isNew.size());
+    reserve(positions.size());
+    std::array<Fingerprint, kMostMoves> fingerprints{};
+    assert(positions.size() <= fingerprints.size());
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+        fingerprints[i] = fingerprintOfWords(positions[i], 0, foundationsAlike_);
+        __builtin_prefetch(&slots_[fingerprints[i].a & mask]);
+    }
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+        isNew[i] = insert(positions[i], fingerprints[i]);
+    }
+}
+
+// Room for this many more positions, the table at most three quarters full: it is the search's
+// largest store.
+void SeenPositions::reserve(std::size_t more)
+{
+    while (4 * (size_ + more) > 3 * slots_.size()) {
         grow();
     }
-    const Fingerprint f = fingerprintOfWords(p, 0);
+}
+
+bool SeenPositions::insert(const Position& p, const Fingerprint& f)
+{
     Slot& slot = slotOf(f.a, static_cast<std::uint32_t>(f.b));
     if ((slot.reached & (1U << p.waste)) != 0) {
         return false;

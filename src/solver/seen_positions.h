@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "position.h"
@@ -25,10 +26,14 @@ Fingerprint fingerprintOf(const Position& position);
 class SeenPositions {
 public:
     // With `stockReach`, a position that clicks on the stock alone lead to from a position already
-    // seen counts as seen too; without it, only positions with the same fingerprint do.
-    explicit SeenPositions(bool stockReach);
+    // seen counts as seen too; without it, only positions with the same fingerprint do. With
+    // `foundationsAlike`, so does a position with the same foundation tops in another order.
+    SeenPositions(bool stockReach, bool foundationsAlike);
     // True when the position was new, and it is remembered from now on.
     bool insert(const Position& position);
+    // Inserts each position in turn, as insert() does, and tells which were new. The table is far
+    // larger than the processor's caches, so their slots are fetched from memory all at once.
+    void insertEach(std::span<const Position> positions, std::span<bool> isNew);
 
 private:
     // The positions seen that differ only in the waste, by a 96-bit fingerprint of the rest, with
@@ -39,10 +44,13 @@ private:
         std::uint32_t reached = 0;  // 0: an empty slot
     };
 
+    void reserve(std::size_t more);
+    bool insert(const Position& position, const Fingerprint& f);
     void grow();
     Slot& slotOf(std::uint64_t a, std::uint32_t b);
 
     bool stockReach_;
+    bool foundationsAlike_;
     std::vector<Slot> slots_;
     std::size_t size_ = 0;
 };

@@ -5,7 +5,9 @@
 // table as the solver expects; all up to what the solver counts as alike: a waste card is offered
 // with the clicks on the stock that bring it on top (only the top's own moves are compared), all
 // free column places are one (the solver offers the first), and a column's only card moved to a
-// free place is no move at all.
+// free place is no move at all. The search itself counts the foundations alike too: there one empty
+// foundation stands for all, and the only moves it offers beyond the game's take a complete
+// foundation's top down, which the game keeps once every foundation before it is complete.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -144,15 +146,20 @@ private:
 };
 
 // The game's moves as the solver counts them: a free place stands for all, and a column's only card
-// going to another free place changes nothing.
-std::set<MoveKey> asTheSolverCounts(const std::vector<Move>& moves, const solver::Position& p)
+// going to another free place changes nothing; with the foundations alike, so does an empty one.
+std::set<MoveKey> asTheSolverCounts(const std::vector<Move>& moves, const solver::Position& p, bool foundationsAlike)
 {
     int firstFree = 0;
+    int firstEmptyFoundation = 0;
     for (int k = 4; k >= 1; --k) {
         firstFree = p.columns[static_cast<std::size_t>(k - 1)].count == 0 ? k : firstFree;
+        firstEmptyFoundation = p.foundationTop[static_cast<std::size_t>(k - 1)] == 0 ? k : firstEmptyFoundation;
     }
     std::set<MoveKey> keys;
     for (Move m : moves) {
+        if (foundationsAlike && solver::isFoundation(m.to) && p.foundationTop[static_cast<std::size_t>(m.to - 1)] == 0) {
+            m.to = solver::foundationSpot(firstEmptyFoundation);
+        }
         if (solver::isColumn(m.to) && p.columns[static_cast<std::size_t>(m.to - 5)].count == 0) {
             if (solver::isColumn(m.from) && p.columns[static_cast<std::size_t>(m.from - 5)].count == 1) {
                 continue;
@@ -164,10 +171,10 @@ std::set<MoveKey> asTheSolverCounts(const std::vector<Move>& moves, const solver
     return keys;
 }
 
-std::set<MoveKey> offeredWithoutClicks(const solver::Deal& deal, const solver::Position& p)
+std::set<MoveKey> offeredWithoutClicks(const solver::Deal& deal, const solver::Position& p, bool foundationsAlike)
 {
     solver::MoveList list;
-    solver::legalMoves(deal, p, list, solver::MoveSet::Every, {false, false});
+    solver::legalMoves(deal, p, list, solver::MoveSet::Every, {false, false, true, foundationsAlike});
     std::set<MoveKey> keys;
     for (int i = 0; i < list.size; ++i) {
         if (list.items[static_cast<std::size_t>(i)].clicks == 0) {
@@ -210,6 +217,7 @@ TEST(SolverMoveCheck, TheSolverOffersExactlyTheMovesTheGameTakes)
     int moments = 0;
     int compared = 0;
     int offFoundations = 0;
+    int closedTops = 0;
     int wins = 0;
     for (std::uint64_t seed = 1; seed <= 16; ++seed) {
         const solver::Deal deal = seededDeal(seed);
@@ -223,8 +231,19 @@ TEST(SolverMoveCheck, TheSolverOffersExactlyTheMovesTheGameTakes)
              ++step, ++moments) {
             const solver::Position p = positionOf(table);
             const std::vector<Move> game = GameMoves(table).accepted();
-            const std::set<MoveKey> taken = asTheSolverCounts(game, p);
-            ASSERT_EQ(taken, offeredWithoutClicks(deal, p)) << "seed " << seed << " step " << step;
+            const std::set<MoveKey> taken = asTheSolverCounts(game, p, false);
+            ASSERT_EQ(taken, offeredWithoutClicks(deal, p, false)) << "seed " << seed << " step " << step;
+            std::set<MoveKey> takenAlike = asTheSolverCounts(game, p, true);
+            for (const MoveKey& m : offeredWithoutClicks(deal, p, true)) {
+                if (takenAlike.erase(m) == 0) {
+                    const auto card = static_cast<CardIndex>(std::get<1>(m));
+                    ASSERT_TRUE(solver::isFoundation(static_cast<solver::Spot>(std::get<2>(m))) &&
+                                hasBaseValue(successorOf(card), deal.baseValue))
+                        << "seed " << seed << " step " << step << ": card " << card << " offered";
+                    ++closedTops;
+                }
+            }
+            ASSERT_TRUE(takenAlike.empty()) << "seed " << seed << " step " << step << ": a move the game takes is left out";
             compared += static_cast<int>(taken.size());
             offFoundations += static_cast<int>(std::count_if(
                 game.begin(), game.end(), [](const Move& m) { return solver::isFoundation(m.from); }));
@@ -239,8 +258,10 @@ TEST(SolverMoveCheck, TheSolverOffersExactlyTheMovesTheGameTakes)
         wins += table.Label5.Visible ? 1 : 0;
     }
     std::cout << moments << " moments, " << compared << " moves compared, " << offFoundations
-              << " of them off a foundation; " << wins << " deals played to the win\n";
+              << " of them off a foundation; " << closedTops << " closed tops offered with the foundations alike; " << wins
+              << " deals played to the win\n";
     EXPECT_GT(offFoundations, 0) << "no moment offered a card off a foundation";
+    EXPECT_GT(closedTops, 0) << "no moment had a closed top";
     EXPECT_GT(wins, 0) << "no walk reached the end of a game";
 }
 

@@ -35,7 +35,11 @@ Position laidOut(std::vector<std::vector<std::int8_t>> columns, std::array<std::
     return p;
 }
 
-bool offers(const Deal& deal, const Position& p, const Move& m, const Pruning& pruning = {})
+// The reductions on, the foundations told apart by their places as the game tells them.
+constexpr Pruning kExactRules{true, true, true, false};
+constexpr Pruning kNoPruning{false, false, false, false};
+
+bool offers(const Deal& deal, const Position& p, const Move& m, const Pruning& pruning = kExactRules)
 {
     MoveList moves;
     legalMoves(deal, p, moves, MoveSet::Every, pruning);
@@ -73,7 +77,7 @@ TEST(SolverMoves, TheStockTurnsThreeOrWhatIsLeftAndGoesRoundThroughTheRecycle)
     Position p = laidOut({}, {1, 0, 0, 0});
     p.stockLeft = (1U << kStockCards) - 1U;
     MoveList moves;
-    legalMoves(deal, p, moves);
+    legalMoves(deal, p, moves, MoveSet::Every, kExactRules);
     std::vector<std::pair<int, int>> fromWaste;  // card, clicks
     for (int i = 0; i < moves.size; ++i) {
         if (moves.items[static_cast<std::size_t>(i)].from == kWaste) {
@@ -100,8 +104,6 @@ TEST(SolverMoves, TheStockTurnsThreeOrWhatIsLeftAndGoesRoundThroughTheRecycle)
     // deal position 19, the sixth card left.
     EXPECT_TRUE(offers(deal, p, {Move::Kind::Card, 19, kWaste, columnSpot(2), 11}));
 }
-
-constexpr Pruning kNoPruning{false, false, false};
 
 // Base value 1: a card's rank is its value less one, Denari 1-10 and Coppe 11-20 short, Bastoni
 // 21-30 and Spade 31-40 long.
@@ -159,20 +161,48 @@ TEST(SolverReductions, APositionThatClicksLeadToFromOneSeenIsSeen)
         p.waste = static_cast<std::int8_t>(waste);
         return p;
     };
-    SeenPositions seen(true);
+    SeenPositions seen(true, false);
     EXPECT_TRUE(seen.insert(offRound));
     EXPECT_FALSE(seen.insert(withWaste(0)));  // the round
     EXPECT_FALSE(seen.insert(withWaste(8)));  // later in the pass
     EXPECT_TRUE(seen.insert(withWaste(7)));   // off the round in another place
     EXPECT_TRUE(seen.insert(withWaste(2)));   // earlier in the pass
-    SeenPositions roundFirst(true);
+    SeenPositions roundFirst(true, false);
     EXPECT_TRUE(roundFirst.insert(withWaste(0)));
     EXPECT_FALSE(roundFirst.insert(withWaste(27)));
     EXPECT_TRUE(roundFirst.insert(offRound));
-    SeenPositions without(false);
+    SeenPositions without(false, false);
     EXPECT_TRUE(without.insert(offRound));
     EXPECT_TRUE(without.insert(withWaste(0)));
     EXPECT_FALSE(without.insert(offRound));
+}
+
+// With the foundations alike, one empty foundation stands for all, positions with the foundations in
+// another order are one, and the closure is set aside: a closed top may come down, and a line that
+// takes one down is found out afterwards.
+TEST(SolverReductions, FoundationsAlikeDifferOnlyByTheClosure)
+{
+    const Deal deal = dealWithBase(1);
+    const Pruning alike{};
+    const Position twoOpen = laidOut({{31}, {27}}, {1, 11, 0, 0});
+    EXPECT_TRUE(offers(deal, twoOpen, {Move::Kind::Card, 31, columnSpot(1), foundationSpot(3)}, alike));
+    EXPECT_FALSE(offers(deal, twoOpen, {Move::Kind::Card, 31, columnSpot(1), foundationSpot(4)}, alike));
+
+    Position swapped = twoOpen;
+    std::swap(swapped.foundationTop[0], swapped.foundationTop[1]);
+    SeenPositions seenAlike(true, true);
+    SeenPositions seenApart(true, false);
+    EXPECT_TRUE(seenAlike.insert(twoOpen));
+    EXPECT_TRUE(seenApart.insert(twoOpen));
+    EXPECT_FALSE(seenAlike.insert(swapped));
+    EXPECT_TRUE(seenApart.insert(swapped));
+
+    const Position firstTwoComplete = laidOut({}, {10, 20, 29, 0});
+    const Move closedTopDown{Move::Kind::Card, 20, foundationSpot(2), columnSpot(1)};
+    const Move openTopDown{Move::Kind::Card, 29, foundationSpot(3), columnSpot(1)};
+    EXPECT_TRUE(offers(deal, firstTwoComplete, closedTopDown, alike));
+    EXPECT_FALSE(obeysTheClosure(deal, firstTwoComplete, std::vector<Move>{openTopDown, closedTopDown}));
+    EXPECT_TRUE(obeysTheClosure(deal, firstTwoComplete, std::vector<Move>{openTopDown}));
 }
 
 // The reductions only speed the search up: on real deals, no verdict found with them contradicts

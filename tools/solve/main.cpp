@@ -30,8 +30,8 @@ constexpr const char* kUsage =
     "--moves adds, for each won deal, its 40 cards in deal-position order (columns 1-4, base card,\n"
     "reserve 6-12, stock 13-40) and the winning moves: stock, recycle, reserve, or C:F-T for card C\n"
     "from F to T, places being w (waste), f1-f4 (foundations), c1-c4 (columns).\n"
-    "--no-safe-moves, --no-low-cards-home and --no-stock-reach switch off the search's three reductions\n"
-    "(for benchmarks: the verdicts stay the same, only the time changes).\n"
+    "--no-safe-moves, --no-low-cards-home, --no-stock-reach and --no-foundation-symmetry switch off the\n"
+    "search's four reductions (for benchmarks: the verdicts stay the same, only the time changes).\n"
     "The manual: man morvane-solve\n";
 
 struct Options {
@@ -83,6 +83,8 @@ bool parseSwitch(std::string_view arg, Options& o)
         o.pruning.lowCardsStayHome = false;
     } else if (arg == "--no-stock-reach") {
         o.pruning.stockReach = false;
+    } else if (arg == "--no-foundation-symmetry") {
+        o.pruning.foundationsAlike = false;
     } else {
         return false;
     }
@@ -181,6 +183,7 @@ std::string reductionsText(const solver::Pruning& p)
     add(p.safeMovesFirst, "safe moves");
     add(p.lowCardsStayHome, "low cards home");
     add(p.stockReach, "stock reach");
+    add(p.foundationsAlike, "foundation symmetry");
     return off.empty() ? "" : " without " + off;
 }
 
