@@ -90,7 +90,10 @@ int firstFreeColumn(const Position& p)
 // The waste after a click: the next cards of the stock turn into it, or an empty stock takes it back.
 int wasteAfterClick(int waste, int cards) { return waste < cards ? std::min(waste + kCardsPerTurn, cards) : 0; }
 
-void clickStock(Position& p) { p.waste = static_cast<std::int8_t>(wasteAfterClick(p.waste, std::popcount(p.stockLeft))); }
+void clickStock(Position& p)
+{
+    p.waste = static_cast<std::int8_t>(wasteAfterClick(p.waste, std::popcount(p.stockLeft)));
+}
 
 struct Source {
     CardIndex card;
@@ -137,7 +140,8 @@ Sources takeableCards(const Deal& deal, const Position& p, const Pruning& prunin
     s.foundationsFrom = s.size;
     for (int k = 1; k <= 4; ++k) {
         const CardIndex top = p.foundationTop[static_cast<std::size_t>(k - 1)];
-        if (mayLeaveFoundation(deal, p, k, !pruning.foundationsAlike) && !(pruning.lowCardsStayHome && staysHome(deal, home, top))) {
+        if (mayLeaveFoundation(deal, p, k, !pruning.foundationsAlike) &&
+            !(pruning.lowCardsStayHome && staysHome(deal, home, top))) {
             add(p.foundationTop[static_cast<std::size_t>(k - 1)], foundationSpot(k), 0);
         }
     }

@@ -56,8 +56,9 @@ public:
     // The turn that is left of the budget in positions, at most `positions`.
     std::uint64_t turnOf(std::uint64_t positions) const
     {
-        return budget_.positions == 0 ? positions
-                                      : std::min(positions, budget_.positions - std::min(positions_, budget_.positions));
+        return budget_.positions == 0
+                   ? positions
+                   : std::min(positions, budget_.positions - std::min(positions_, budget_.positions));
     }
 
 private:

@@ -85,7 +85,8 @@ Drop dropOnto(int place, const solver::Position& p)
         return {{left + 5.0F, geometry::kFoundationTop + 5.0F}, {left, geometry::kFoundationTop}};
     }
     const int count = p.columns[static_cast<std::size_t>(place - 5)].count;
-    return {{left + 5.0F, geometry::columnRowTop(std::max(count, 1)) + 5.0F}, {left, geometry::columnRowTop(count + 1)}};
+    return {{left + 5.0F, geometry::columnRowTop(std::max(count, 1)) + 5.0F},
+            {left, geometry::columnRowTop(count + 1)}};
 }
 
 // What the game does from one table, each gesture tried on a copy of it.
@@ -157,7 +158,8 @@ std::set<MoveKey> asTheSolverCounts(const std::vector<Move>& moves, const solver
     }
     std::set<MoveKey> keys;
     for (Move m : moves) {
-        if (foundationsAlike && solver::isFoundation(m.to) && p.foundationTop[static_cast<std::size_t>(m.to - 1)] == 0) {
+        if (foundationsAlike && solver::isFoundation(m.to) &&
+            p.foundationTop[static_cast<std::size_t>(m.to - 1)] == 0) {
             m.to = solver::foundationSpot(firstEmptyFoundation);
         }
         if (solver::isColumn(m.to) && p.columns[static_cast<std::size_t>(m.to - 5)].count == 0) {
@@ -243,10 +245,11 @@ TEST(SolverMoveCheck, TheSolverOffersExactlyTheMovesTheGameTakes)
                     ++closedTops;
                 }
             }
-            ASSERT_TRUE(takenAlike.empty()) << "seed " << seed << " step " << step << ": a move the game takes is left out";
+            ASSERT_TRUE(takenAlike.empty())
+                << "seed " << seed << " step " << step << ": a move the game takes is left out";
             compared += static_cast<int>(taken.size());
-            offFoundations += static_cast<int>(std::count_if(
-                game.begin(), game.end(), [](const Move& m) { return solver::isFoundation(m.from); }));
+            offFoundations += static_cast<int>(
+                std::count_if(game.begin(), game.end(), [](const Move& m) { return solver::isFoundation(m.from); }));
             const Move m = nextMove(win, step, game, random);
             solver::Position expected = p;
             solver::play(deal, expected, m);
@@ -258,8 +261,8 @@ TEST(SolverMoveCheck, TheSolverOffersExactlyTheMovesTheGameTakes)
         wins += table.Label5.Visible ? 1 : 0;
     }
     std::cout << moments << " moments, " << compared << " moves compared, " << offFoundations
-              << " of them off a foundation; " << closedTops << " closed tops offered with the foundations alike; " << wins
-              << " deals played to the win\n";
+              << " of them off a foundation; " << closedTops << " closed tops offered with the foundations alike; "
+              << wins << " deals played to the win\n";
     EXPECT_GT(offFoundations, 0) << "no moment offered a card off a foundation";
     EXPECT_GT(closedTops, 0) << "no moment had a closed top";
     EXPECT_GT(wins, 0) << "no walk reached the end of a game";
