@@ -177,17 +177,13 @@ TEST(SolverReductions, APositionThatClicksLeadToFromOneSeenIsSeen)
     EXPECT_FALSE(without.insert(offRound));
 }
 
-// With the foundations alike, one empty foundation stands for all, positions with the foundations in
-// another order are one, and the closure is set aside: a closed top may come down, and a line that
-// takes one down is found out afterwards.
+// With the foundations alike, positions with the foundations in another order are one, and a line
+// that takes a closed top down is found out afterwards. (That one empty foundation stands for all
+// and a closed top is offered, the move check against the game shows.)
 TEST(SolverReductions, FoundationsAlikeDifferOnlyByTheClosure)
 {
     const Deal deal = dealWithBase(1);
-    const Pruning alike{};
     const Position twoOpen = laidOut({{31}, {27}}, {1, 11, 0, 0});
-    EXPECT_TRUE(offers(deal, twoOpen, {Move::Kind::Card, 31, columnSpot(1), foundationSpot(3)}, alike));
-    EXPECT_FALSE(offers(deal, twoOpen, {Move::Kind::Card, 31, columnSpot(1), foundationSpot(4)}, alike));
-
     Position swapped = twoOpen;
     std::swap(swapped.foundationTop[0], swapped.foundationTop[1]);
     SeenPositions seenAlike(true, true);
@@ -200,7 +196,6 @@ TEST(SolverReductions, FoundationsAlikeDifferOnlyByTheClosure)
     const Position firstTwoComplete = laidOut({}, {10, 20, 29, 0});
     const Move closedTopDown{Move::Kind::Card, 20, foundationSpot(2), columnSpot(1)};
     const Move openTopDown{Move::Kind::Card, 29, foundationSpot(3), columnSpot(1)};
-    EXPECT_TRUE(offers(deal, firstTwoComplete, closedTopDown, alike));
     EXPECT_FALSE(obeysTheClosure(deal, firstTwoComplete, std::vector<Move>{openTopDown, closedTopDown}));
     EXPECT_TRUE(obeysTheClosure(deal, firstTwoComplete, std::vector<Move>{openTopDown}));
 }
