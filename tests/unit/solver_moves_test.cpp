@@ -220,5 +220,33 @@ TEST(SolverReductions, TheyChangeNoVerdictOfRealDeals)
     EXPECT_GT(lostBoth, 0);
 }
 
+// The searches take turns counted in positions, so a budget in positions is kept (give or take
+// the children of the last position searched), and a longer one only adds turns at the end: a
+// deal decided within a budget is decided the same way, after the same positions, within four
+// times that budget. The published runs rest on both.
+TEST(SolverSearch, ALongerBudgetOnlyAddsTurnsAtTheEnd)
+{
+    constexpr std::uint64_t kShort = 3000;
+    int decided = 0;
+    int undecided = 0;
+    for (std::uint64_t seed = 1; seed <= 60; ++seed) {
+        const Deal deal = morvane::seededDeal(seed);
+        const Result brief = solve(deal, {kShort, 0.0});
+        const Result longer = solve(deal, {4 * kShort, 0.0});
+        EXPECT_LE(brief.positions, kShort + kMostMoves) << "seed " << seed;
+        EXPECT_LE(longer.positions, 4 * kShort + kMostMoves) << "seed " << seed;
+        if (brief.outcome == Outcome::Unknown) {
+            ++undecided;
+            continue;
+        }
+        ++decided;
+        EXPECT_EQ(longer.outcome, brief.outcome) << "seed " << seed;
+        EXPECT_EQ(longer.positions, brief.positions) << "seed " << seed;
+        EXPECT_EQ(longer.moves, brief.moves) << "seed " << seed;
+    }
+    EXPECT_GT(decided, 40);
+    EXPECT_GT(undecided, 0);
+}
+
 }  // namespace
 }  // namespace morvane::solver
