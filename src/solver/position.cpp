@@ -5,6 +5,7 @@
 #include <bit>
 #include <cassert>
 
+#include "column_rule.h"
 #include "reductions.h"
 
 namespace morvane::solver {
@@ -18,36 +19,6 @@ constexpr int kCardsPerTurn = 3;
 bool stacksOn(const Deal& deal, CardIndex card, CardIndex top)
 {
     return hasBaseValue(card, deal.baseValue) ? top == 0 : top != 0 && top == predecessorOf(card);
-}
-
-// Under a card goes a card of the other group one value lower, the king under the ace; nothing
-// goes under a card of the base value.
-constexpr bool ruleLinesUpUnder(std::int16_t baseValue, CardIndex card, CardIndex last)
-{
-    return !hasBaseValue(last, baseValue) && groupOf(card) != groupOf(last) &&
-           valueKey(successorOf(card)) == valueKey(last);
-}
-
-// The search asks it of every card it can take and every column's last card, so the answers are
-// worked out beforehand: for each base value and last card, one bit for each card that goes under.
-using CardsUnder = std::array<std::array<std::uint64_t, kCardCount + 1>, kValuesPerSuit + 1>;
-constexpr CardsUnder kCardsUnder = [] {
-    CardsUnder under{};
-    for (std::int16_t base = 1; base <= kValuesPerSuit; ++base) {
-        for (CardIndex last = 1; last <= kCardCount; ++last) {
-            for (CardIndex card = 1; card <= kCardCount; ++card) {
-                under[static_cast<std::size_t>(base)][static_cast<std::size_t>(last)] |=
-                    static_cast<std::uint64_t>(ruleLinesUpUnder(base, card, last)) << card;
-            }
-        }
-    }
-    return under;
-}();
-
-bool linesUpUnder(const Deal& deal, CardIndex card, CardIndex last)
-{
-    assert(deal.baseValue >= 1 && deal.baseValue <= kValuesPerSuit && isCard(card) && isCard(last));
-    return (kCardsUnder[static_cast<std::size_t>(deal.baseValue)][static_cast<std::size_t>(last)] >> card & 1U) != 0;
 }
 
 // Complete: the card after the top would be of the base value again.
