@@ -100,6 +100,9 @@ struct Pruning {
     // opens the first empty foundation, positions with the foundations in another order count as
     // one, and the closure of complete foundations is set aside (see obeysTheClosure).
     bool foundationsAlike = true;
+    // A dead end (dead_ends.h) is not searched: the reserve still holds cards and no column place
+    // can ever come free again.
+    bool deadEnds = true;
 };
 
 // The moves a player can make, the promising ones first: cards onto the foundations, then cards

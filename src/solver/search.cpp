@@ -10,6 +10,7 @@
 #include <optional>
 #include <span>
 
+#include "dead_ends.h"
 #include "seen_positions.h"
 
 namespace morvane::solver {
@@ -102,13 +103,18 @@ struct Child {
 };
 
 // The positions a position's moves lead to that the search has not seen before, in the moves'
-// order; from now on they count as seen.
+// order; from now on they count as seen. A dead end has none in the search of every move, which
+// must search a lost deal to its end; the restricted searches, after a quick win, would only pay
+// for the test.
 class NewChildren {
 public:
     std::span<const Child> of(const Deal& deal, const Position& p, MoveSet set, const Pruning& pruning,
                               SeenPositions& seen)
     {
-        legalMoves(deal, p, moves_, set, pruning);
+        moves_.size = 0;
+        if (set != MoveSet::Every || !pruning.deadEnds || !isDeadEnd(deal, p)) {
+            legalMoves(deal, p, moves_, set, pruning);
+        }
         const auto count = static_cast<std::size_t>(moves_.size);
         for (std::size_t i = 0; i < count; ++i) {
             positions_[i] = p;

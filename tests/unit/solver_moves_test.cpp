@@ -7,6 +7,7 @@
 #include <numeric>
 
 #include "seeded_deal.h"
+#include "solver/dead_ends.h"
 #include "solver/position.h"
 #include "solver/search.h"
 #include "solver/seen_positions.h"
@@ -37,7 +38,7 @@ Position laidOut(std::vector<std::vector<std::int8_t>> columns, std::array<std::
 
 // The reductions on, the foundations told apart by their places as the game tells them.
 constexpr Pruning kExactRules{true, true, true, false};
-constexpr Pruning kNoPruning{false, false, false, false};
+constexpr Pruning kNoPruning{false, false, false, false, false};
 
 bool offers(const Deal& deal, const Position& p, const Move& m, const Pruning& pruning = kExactRules)
 {
@@ -198,6 +199,39 @@ TEST(SolverReductions, FoundationsAlikeDifferOnlyByTheClosure)
     const Move openTopDown{Move::Kind::Card, 29, foundationSpot(3), columnSpot(1)};
     EXPECT_FALSE(obeysTheClosure(deal, firstTwoComplete, std::vector<Move>{openTopDown, closedTopDown}));
     EXPECT_TRUE(obeysTheClosure(deal, firstTwoComplete, std::vector<Move>{openTopDown}));
+}
+
+// Base value 1, the ace of Denari on the first foundation, the other aces and the 2 to 5 of
+// Denari in the reserve: no card can go home, and the four 10s can go nowhere.
+TEST(SolverReductions, ADeadEndIsAPositionWhereNoColumnCanEverComeFree)
+{
+    std::array<CardIndex, 41> order{0, 0, 0, 0, 0, 1, 11, 21, 31, 2, 3, 4, 5};
+    std::vector<CardIndex> rest;
+    for (CardIndex card = 6; card <= kCardCount; ++card) {
+        if (card % kValuesPerSuit != 1) {
+            rest.push_back(card);
+        }
+    }
+    std::copy(rest.begin(), rest.begin() + 4, order.begin() + 1);
+    std::copy(rest.begin() + 4, rest.end(), order.begin() + 13);
+    const Deal deal = Deal::fromOrder(order);
+    const auto at = [](std::vector<std::vector<std::int8_t>> columns, int reserveTurned) {
+        Position p = laidOut(std::move(columns), {1, 0, 0, 0});
+        p.reserveTurned = static_cast<std::int8_t>(reserveTurned);
+        return p;
+    };
+    // The 8 of Denari could go under the 9 of Spade but for the 8 of Coppe, which could go under
+    // the 9 of Bastoni but for the 8 of Denari; the 10s of Denari and Coppe can go nowhere.
+    const std::vector<std::vector<std::int8_t>> eightsCrossed{{29, 8}, {39, 18}, {10}, {20}};
+    EXPECT_TRUE(isDeadEnd(deal, at(eightsCrossed, 0)));
+    EXPECT_FALSE(isDeadEnd(deal, at(eightsCrossed, kReserveCards))) << "nothing waits";
+    EXPECT_FALSE(isDeadEnd(deal, at({{29, 8}, {39, 18}, {10}}, 0))) << "a place is free";
+    // With the 8 of Coppe in the stock, the 8 of Denari goes under the 9 of Spade and the 9 of
+    // Bastoni under the 10 of Denari: the first column comes free.
+    EXPECT_FALSE(isDeadEnd(deal, at({{29, 8}, {39}, {10}, {20}}, 0)));
+    // The 7 of Spade can go under the 8 of Denari once that comes from the stock under the 9 of
+    // Bastoni, itself from the stock under the 10 of Denari.
+    EXPECT_FALSE(isDeadEnd(deal, at({{10}, {20}, {30}, {37}}, 0)));
 }
 
 // The reductions only speed the search up: on real deals, no verdict found with them contradicts

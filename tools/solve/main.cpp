@@ -30,8 +30,9 @@ constexpr const char* kUsage =
     "--moves adds, for each won deal, its 40 cards in deal-position order (columns 1-4, base card,\n"
     "reserve 6-12, stock 13-40) and the winning moves: stock, recycle, reserve, or C:F-T for card C\n"
     "from F to T, places being w (waste), f1-f4 (foundations), c1-c4 (columns).\n"
-    "--no-safe-moves, --no-low-cards-home, --no-stock-reach and --no-foundation-symmetry switch off the\n"
-    "search's four reductions (for benchmarks: the verdicts stay the same, only the time changes).\n"
+    "--no-safe-moves, --no-low-cards-home, --no-stock-reach, --no-foundation-symmetry and --no-dead-ends\n"
+    "switch off the search's five reductions (for benchmarks: the verdicts stay the same, only the time\n"
+    "changes).\n"
     "The manual: man morvane-solve\n";
 
 struct Options {
@@ -85,6 +86,8 @@ bool parseSwitch(std::string_view arg, Options& o)
         o.pruning.stockReach = false;
     } else if (arg == "--no-foundation-symmetry") {
         o.pruning.foundationsAlike = false;
+    } else if (arg == "--no-dead-ends") {
+        o.pruning.deadEnds = false;
     } else {
         return false;
     }
@@ -184,6 +187,7 @@ std::string reductionsText(const solver::Pruning& p)
     add(p.lowCardsStayHome, "low cards home");
     add(p.stockReach, "stock reach");
     add(p.foundationsAlike, "foundation symmetry");
+    add(p.deadEnds, "dead ends");
     return off.empty() ? "" : " without " + off;
 }
 
