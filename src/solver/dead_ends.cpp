@@ -35,8 +35,6 @@ using Cards = std::uint64_t;  // one bit per card
 
 constexpr Cards bitOf(int card) { return Cards{1} << card; }
 constexpr Cards kAllCards = ((Cards{1} << (kCardCount + 1)) - 1) & ~Cards{1};
-constexpr int kFirstReservePosition = 6;
-constexpr int kLastReservePosition = 12;
 
 // Where the cards lie, as the test reads it.
 struct Layout {
@@ -65,7 +63,7 @@ Layout layoutOf(const Deal& deal, const Position& p)
             l.home |= bitOf(card);
         }
     }
-    for (int i = kFirstReservePosition + p.reserveTurned; i <= kLastReservePosition; ++i) {
+    for (int i = kFirstReservePosition + p.reserveTurned; i < kFirstReservePosition + kReserveCards; ++i) {
         l.reserve |= bitOf(deal.order[static_cast<std::size_t>(i)]);
     }
     return l;

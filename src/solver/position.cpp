@@ -11,7 +11,6 @@
 namespace morvane::solver {
 namespace {
 
-constexpr int kFirstReservePosition = 6;
 constexpr int kFirstStockPosition = 13;
 constexpr int kCardsPerTurn = 3;
 

@@ -43,6 +43,7 @@ struct Deal {
     static Deal fromOrder(const std::array<CardIndex, 41>& order);
 };
 
+inline constexpr int kFirstReservePosition = 6;
 inline constexpr int kReserveCards = 7;
 inline constexpr int kStockCards = 28;
 inline constexpr int kLongestColumn = 10;  // a column runs down the circle of values and stops at the base value
