@@ -1,6 +1,7 @@
-// The game: the table state together with the ports through which it reaches the machine.
+// The game: the table state, the hand beside it, and the ports through which it reaches the machine.
 #pragma once
 
+#include "hand.h"
 #include "ports.h"
 #include "table.h"
 
@@ -8,6 +9,7 @@ namespace morvane {
 
 struct Game {
     Table table;
+    Hand hand;
     Ports ports;
 };
 

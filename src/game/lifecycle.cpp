@@ -119,7 +119,7 @@ void Nuova_Click(Game& game)
         return;
     }
     reloadMusic(game);
-    endDrag(table);
+    endDrag(game.hand);
     table.ReserveNext = kFirstReservePosition;
     table.Mazzo2.Visible = true;
     table.Label6.Visible = true;

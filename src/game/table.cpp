@@ -41,12 +41,4 @@ void Table::setPlaceCard(int place, std::int16_t value)
     }
 }
 
-void endDrag(Table& table)
-{
-    table.hand.Dragging = false;
-    table.hand.DoubleClicked = false;
-    table.hand.FromSlot = 0.0F;
-    table.hand.FromRow = 0.0F;
-}
-
 }  // namespace morvane

@@ -1,4 +1,4 @@
-// The table state: the controls' visible state (the 40 cards among them), the game variables, the hand.
+// The table state: the controls' visible state (the 40 cards among them) and the game variables.
 #pragma once
 
 #include <array>
@@ -78,17 +78,6 @@ inline constexpr std::int16_t kReserveEnd = kLastReservePosition + 1;  // Reserv
 inline constexpr std::int16_t kFirstStockPosition = kLastReservePosition + 1;
 inline constexpr int kDealPositions = kCardCount;
 
-// The hand: whether a card is carried or a double-click is pending, where the pressed card came
-// from in place pitches, and where the pointer took hold of it.
-struct Hand {
-    float FromSlot = 0.0F;  // (Left - 20) / 70 at the press: a foundation or column 1..4, 5 and more the waste
-    float FromRow = 0.0F;   // (Top - 90) / 30 at the press: 1 a column's first card, below 1 the top row
-    float GrabX = 0.0F;     // the pointer inside the pressed card
-    float GrabY = 0.0F;
-    bool Dragging = false;
-    bool DoubleClicked = false;
-};
-
 struct Table {
     // ---- The controls' visible state. Arrays are indexed from 1 as the window's control arrays are;
     // entry 0 is unused.
@@ -122,11 +111,6 @@ struct Table {
     bool BlinkPhase = false;
     std::uint32_t dealNumber = 0;  // counts the deals, so that a pointer capture can tell it outlived its game
 
-    // ---- The drag: the hand, and where a refused card goes back to.
-    Hand hand;
-    float HomeLeft = 0.0F;
-    float HomeTop = 0.0F;
-
     Table();
 
     // Entry 0 of Carta is no card: asking for it means a missing card was taken for one.
@@ -150,8 +134,5 @@ struct Table {
     // The card dealt at a deal position, or 0 before the first deal.
     CardIndex dealtAt(int position) const { return DealOrder.at(static_cast<std::size_t>(position)); }
 };
-
-// The hand is empty again: no drag, no double-click pending, no place the card came from.
-void endDrag(Table& table);
 
 }  // namespace morvane

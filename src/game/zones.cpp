@@ -31,26 +31,6 @@ bool isInColumnArea(const CardPicture& c) { return c.Top >= geometry::kColumnTop
 
 bool isBelowFoundationRow(const CardPicture& c) { return c.Top > geometry::kFoundationRowBottom; }
 
-void noteOrigin(Hand& hand, const CardPicture& pressed)
-{
-    hand.FromSlot = (pressed.Left - geometry::kPlaceOrigin) / geometry::kPlacePitch;
-    hand.FromRow = (pressed.Top - geometry::kRowOrigin) / geometry::kRowPitch;
-}
-
-// The waste's slots give 5.14 to 5.71; the top row gives -2.67.
-bool cameFromFoundation(const Hand& hand) { return hand.FromRow < 1.0F && hand.FromSlot < 5.0F; }
-
-bool cameAsFirstOfColumn(const Hand& hand) { return hand.FromRow == 1.0F; }
-
-int originPile(const Hand& hand) { return geometry::nearestWhole(hand.FromSlot); }
-
-// Computed back in float: (380 - 20) / 70 * 70 + 20 gives 380 again only in single precision.
-bool liesAtOrigin(const Hand& hand, const CardPicture& c)
-{
-    const float originLeft = hand.FromSlot * geometry::kPlacePitch + geometry::kPlaceOrigin;
-    return c.Left == originLeft;
-}
-
 // The card in the rightmost filled slot; of several there, the one turned last, drawn on top.
 CardIndex topWasteCard(const Table& table)
 {

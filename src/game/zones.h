@@ -1,5 +1,5 @@
 // The logical view of the table: which zone a card is in, read from its position exactly as the
-// handlers read it, where the card in hand came from, and the tops of the piles.
+// handlers read it, and the tops of the piles.
 #pragma once
 
 #include "table.h"
@@ -22,18 +22,6 @@ int foundationOf(const CardPicture& c);
 bool isInColumnArea(const CardPicture& c);
 // Let go below the foundation row: the columns' rule decides where it goes.
 bool isBelowFoundationRow(const CardPicture& c);
-
-// ---- Where the card in hand came from: its position at the press, in place pitches.
-
-void noteOrigin(Hand& hand, const CardPicture& pressed);
-// Pressed on the foundation row, left of the waste.
-bool cameFromFoundation(const Hand& hand);
-// Pressed as the first card of a column, on its place.
-bool cameAsFirstOfColumn(const Hand& hand);
-// The foundation or column number 1..4 of that place.
-int originPile(const Hand& hand);
-// A card lying at the x the card in hand was pressed at.
-bool liesAtOrigin(const Hand& hand, const CardPicture& c);
 
 // ---- The piles. PlaceCard holds, by place number, for foundation k (1..4) the card index of its
 // top card, 0 while it is empty; for column place k + 4 its own place number while the column

@@ -18,8 +18,8 @@ void askRule(Game& game, CardIndex card)
 {
     Table& table = game.table;
     if (isBelowFoundationRow(table.card(card))) {
-        DecDec(table, card);
-    } else if (Cresc(table, card)) {
+        DecDec(table, game.hand, card);
+    } else if (Cresc(table, game.hand, card)) {
         Finale(game);
     }
 }
@@ -30,7 +30,7 @@ void Carta_MouseDown(Game& game, CardIndex Index, std::int16_t Button, float X, 
 {
     Table& table = game.table;
     hidePanels(table);
-    Hand& hand = table.hand;
+    Hand& hand = game.hand;
     if (!hand.DoubleClicked && Button == kLeftButton) {
         hand.Dragging = true;
         noteOrigin(hand, table.card(Index));
@@ -44,7 +44,7 @@ void Carta_MouseDown(Game& game, CardIndex Index, std::int16_t Button, float X, 
 void Carta_MouseMove(Game& game, CardIndex Index, float X, float Y)
 {
     Table& table = game.table;
-    const Hand& hand = table.hand;
+    Hand& hand = game.hand;
     if (hand.DoubleClicked) {
         return;
     }
@@ -52,8 +52,8 @@ void Carta_MouseMove(Game& game, CardIndex Index, float X, float Y)
     if (hand.Dragging) {
         table.move(Index, card.Left - hand.GrabX + X, card.Top - hand.GrabY + Y);
     } else {
-        table.HomeLeft = card.Left;
-        table.HomeTop = card.Top;
+        hand.HomeLeft = card.Left;
+        hand.HomeTop = card.Top;
     }
 }
 
@@ -61,14 +61,14 @@ void Carta_MouseUp(Game& game, CardIndex Index)
 {
     Table& table = game.table;
     cardRustle(game);
-    if (!isFixed(table, Index) && !table.hand.DoubleClicked) {
+    if (!isFixed(table, game.hand, Index) && !game.hand.DoubleClicked) {
         askRule(game, Index);
     } else {
-        sendHome(table, Index);
+        sendHome(table, game.hand, Index);
     }
-    endDrag(table);
+    endDrag(game.hand);
 }
 
-void Carta_DblClick(Game& game, CardIndex) { game.table.hand.DoubleClicked = true; }
+void Carta_DblClick(Game& game, CardIndex) { game.hand.DoubleClicked = true; }
 
 }  // namespace morvane

@@ -112,7 +112,7 @@ void PointerRouter::release(std::int16_t button, float x, float y)
     capture_.reset();
     if (!isLive(ended)) {
         // The drag that a new deal cut short ends here without touching the new game.
-        endDrag(game_.table);
+        endDrag(game_.hand);
     } else if (!game_.table.closed) {
         releaseOn(ended.target, button, x, y);
     }

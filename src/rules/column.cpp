@@ -2,7 +2,6 @@
 // ace, and end at a card of the base value.
 #include "column.h"
 
-#include <array>
 #include <vector>
 
 #include "game/blink.h"
@@ -13,83 +12,99 @@
 namespace morvane {
 namespace {
 
-// The two cards of the other group whose value is one above the released card's, lower index first.
-std::array<CardIndex, 2> columnCandidates(CardIndex card)
+// Nothing lines up under a card of the base value: the chain of a column ends there.
+bool endsItsColumn(const Table& table, CardIndex card) { return hasBaseValue(card, table.BaseValue); }
+
+// The enabled ones of the two cards of the other group whose value is one above the card's, lower
+// index first. Both have the same value: either both end their column or neither does.
+std::vector<ProbeTarget> enabledCandidates(const Table& table, CardIndex card)
 {
     const int suitOffset = groupOf(card) == Group::Short ? 2 : 0;
     const CardIndex first = nextValueCard(card, suitOffset);
-    return {first, static_cast<CardIndex>(first + kValuesPerSuit)};
-}
-
-// The card leaves the top of its foundation: the card under it is the foundation's top again.
-void uncoverFoundation(Table& table, CardIndex card)
-{
-    const CardIndex below = predecessorOf(card);
-    table.card(below).Enabled = true;
-    const int f = originPile(table.hand);
-    if (f >= 1 && f <= 4) {
-        table.setPlaceCard(f, below);
-    }
-}
-
-void settleOrigin(Table& table, CardIndex card)
-{
-    if (cameFromFoundation(table.hand)) {
-        uncoverFoundation(table, card);
-    } else if (cameAsFirstOfColumn(table.hand)) {
-        freeColumnPlaceIfFirstCard(table);
-    } else {
-        uncoverOrigin(table, card, true);
-    }
-}
-
-// Moves the card to where it is accepted; false when nothing accepts it.
-bool placeInColumns(Table& table, CardIndex card)
-{
-    const CardPicture& here = table.card(card);
-    const CardIndex r = CollisioneD(table, card, here.Left, here.Top);
-    if (r != 0) {
-        CardPicture& above = table.card(r);
-        table.move(card, above.Left, above.Top + geometry::kRowPitch);
-        above.Enabled = false;
-        return true;
-    }
-    const std::int16_t k = CollSh(table, here.Left, here.Top, kFirstColumnPlace);
-    if (k != 0) {
-        const Shape& place = table.Shape1.at(static_cast<std::size_t>(k));
-        table.move(card, place.Left, place.Top);
-        table.setPlaceCard(k, k);
-        return true;
-    }
-    return false;
-}
-
-}  // namespace
-
-CardIndex CollisioneD(Table& table, CardIndex VCarta, float AreaW, float AreaH)
-{
     std::vector<ProbeTarget> enabled;
-    for (const CardIndex candidate : columnCandidates(VCarta)) {
+    for (const CardIndex candidate : {first, static_cast<CardIndex>(first + kValuesPerSuit)}) {
         const CardPicture& c = table.card(candidate);
         if (c.Enabled) {
             enabled.push_back({candidate, c.Left, c.Top});
         }
     }
-    const CardIndex hit = probeCorners(AreaW, AreaH, enabled, Containment::Strict);
-    if (hit != 0 && hasBaseValue(hit, table.BaseValue)) {
-        startBlink(table);
-        return 0;
-    }
-    return hit;
+    return enabled;
 }
 
-void DecDec(Table& table, CardIndex ValCarta)
+// The enabled candidate that holds a corner of the card, whatever its value.
+CardIndex touchedCandidate(const Table& table, CardIndex card, float left, float top)
 {
-    if (placeInColumns(table, ValCarta)) {
-        settleOrigin(table, ValCarta);
-    } else {
-        sendHome(table, ValCarta);
+    return probeCorners(left, top, enabledCandidates(table, card), Containment::Strict);
+}
+
+Landing underCard(const Table& table, CardIndex above)
+{
+    const CardPicture& c = table.card(above);
+    return onCard(above, c.Left, c.Top + geometry::kRowPitch);
+}
+
+// The card leaves the top of its foundation: the card under it is the foundation's top again.
+void uncoverFoundation(Table& table, const Hand& hand, CardIndex card)
+{
+    const CardIndex below = predecessorOf(card);
+    table.card(below).Enabled = true;
+    const int f = originPile(hand);
+    if (f >= 1 && f <= 4) {
+        table.setPlaceCard(f, below);
     }
+}
+
+void settleOrigin(Table& table, const Hand& hand, CardIndex card)
+{
+    if (cameFromFoundation(hand)) {
+        uncoverFoundation(table, hand, card);
+    } else if (cameAsFirstOfColumn(hand)) {
+        freeColumnPlaceIfFirstCard(table, hand);
+    } else {
+        uncoverOrigin(table, hand, card, true);
+    }
+}
+
+}  // namespace
+
+CardIndex CollisioneD(const Table& table, CardIndex VCarta, float AreaW, float AreaH)
+{
+    const CardIndex touched = touchedCandidate(table, VCarta, AreaW, AreaH);
+    return touched != 0 && !endsItsColumn(table, touched) ? touched : 0;
+}
+
+Landing whereAColumnTakes(const Table& table, CardIndex card, float left, float top)
+{
+    if (const CardIndex r = CollisioneD(table, card, left, top); r != 0) {
+        return underCard(table, r);
+    }
+    const bool blinks = touchedCandidate(table, card, left, top) != 0;  // touched, yet refused
+    if (const std::int16_t k = CollSh(table, left, top, kFirstColumnPlace); k != 0) {
+        Landing landing = onPlace(table, k);
+        landing.blinks = blinks;
+        return landing;
+    }
+    return Landing{.blinks = blinks};
+}
+
+void DecDec(Table& table, const Hand& hand, CardIndex ValCarta)
+{
+    const CardPicture& here = table.card(ValCarta);
+    const Landing landing = whereAColumnTakes(table, ValCarta, here.Left, here.Top);
+    if (landing.blinks) {
+        startBlink(table);
+    }
+    if (landing.isRefused()) {
+        sendHome(table, hand, ValCarta);
+        return;
+    }
+    table.move(ValCarta, landing.Left, landing.Top);
+    if (landing.onto == Landing::Onto::Card) {
+        table.card(landing.target).Enabled = false;
+    } else {
+        table.setPlaceCard(landing.target, landing.target);
+    }
+    settleOrigin(table, hand, ValCarta);
 }
 
 }  // namespace morvane

@@ -2,15 +2,22 @@
 // a free column place; nothing lines up under a card of the base value.
 #pragma once
 
+#include "game/hand.h"
 #include "game/table.h"
+#include "landing.h"
 
 namespace morvane {
 
-// The column card under which VCarta, released at (AreaW, AreaH), can be lined up, or 0.
-// A touch on an enabled card of the base value starts the blink of the base-value label.
-CardIndex CollisioneD(Table& table, CardIndex VCarta, float AreaW, float AreaH);
+// The column card under which VCarta, released at (AreaW, AreaH), can be lined up, or 0: an enabled
+// card of the other group and the next value that holds a corner of VCarta, unless it has the base value.
+CardIndex CollisioneD(const Table& table, CardIndex VCarta, float AreaW, float AreaH);
 
-// Lines the released card up, puts it on a free column place, or sends it home.
-void DecDec(Table& table, CardIndex ValCarta);
+// Where the columns take this card let go lying at (left, top): under the card whose corner test
+// finds it, else on the first free column place it touches. A card refused by a card of the base value blinks the base-value label.
+Landing whereAColumnTakes(const Table& table, CardIndex card, float left, float top);
+
+// Lines the released card up or puts it on a free column place where the columns take it, or sends
+// it home; starts the blink when the answer says so.
+void DecDec(Table& table, const Hand& hand, CardIndex ValCarta);
 
 }  // namespace morvane

@@ -11,44 +11,33 @@
 namespace morvane {
 namespace {
 
-void stackOnPredecessor(Table& table, CardIndex card)
-{
-    const CardPicture& here = table.card(card);
-    const CardIndex p = CollisioneC(table, card, here.Left, here.Top);
-    if (p == 0) {
-        sendHome(table, card);
-        return;
-    }
-    // A foundation card put back on the card under it uncovers nothing: its foundation number is
-    // also the number of the column below, whose covered cards must stay covered.
-    if (!cameFromFoundation(table.hand)) {
-        uncoverOrigin(table, card, true);
-    }
-    CardPicture& predecessor = table.card(p);
-    table.move(card, predecessor.Left, predecessor.Top);
-    predecessor.Enabled = false;
-    freeColumnPlaceIfFirstCard(table);
-    table.setPlaceCard(foundationOf(predecessor), card);
-}
-
-// A card of the base value opens the first empty foundation it touches.
-void openFoundation(Table& table, CardIndex card)
-{
-    const CardPicture& here = table.card(card);
-    const std::int16_t k = CollSh(table, here.Left, here.Top, 1);
-    if (k == 0) {
-        sendHome(table, card);
-        return;
-    }
-    const Shape& place = table.Shape1.at(static_cast<std::size_t>(k));
-    table.move(card, place.Left, place.Top);
-    table.setPlaceCard(k, card);
-    uncoverOrigin(table, card, false);
-    freeColumnPlaceIfFirstCard(table);
-}
+// Every foundation starts with a card of the base value.
+bool opensAFoundation(const Table& table, CardIndex card) { return hasBaseValue(card, table.BaseValue); }
 
 // Complete: the top card has the value just before the base value in the circle.
 bool isComplete(const Table& table, std::int16_t top) { return top != 0 && valueKey(top) == table.BaseValue - 1; }
+
+void stackOnPredecessor(Table& table, const Hand& hand, CardIndex card, const Landing& landing)
+{
+    // A foundation card put back on the card under it uncovers nothing: its foundation number is
+    // also the number of the column below, whose covered cards must stay covered.
+    if (!cameFromFoundation(hand)) {
+        uncoverOrigin(table, hand, card, true);
+    }
+    table.move(card, landing.Left, landing.Top);
+    CardPicture& predecessor = table.card(landing.target);
+    predecessor.Enabled = false;
+    freeColumnPlaceIfFirstCard(table, hand);
+    table.setPlaceCard(foundationOf(predecessor), card);
+}
+
+void openFoundation(Table& table, const Hand& hand, CardIndex card, const Landing& landing)
+{
+    table.move(card, landing.Left, landing.Top);
+    table.setPlaceCard(landing.target, card);
+    uncoverOrigin(table, hand, card, false);
+    freeColumnPlaceIfFirstCard(table, hand);
+}
 
 }  // namespace
 
@@ -63,6 +52,16 @@ CardIndex CollisioneC(const Table& table, CardIndex VCarta, float AreaW, float A
     return probeCorners(AreaW, AreaH, target, Containment::Strict);
 }
 
+Landing whereAFoundationTakes(const Table& table, CardIndex card, float left, float top)
+{
+    if (opensAFoundation(table, card)) {
+        const std::int16_t k = CollSh(table, left, top, 1);
+        return k != 0 ? onPlace(table, k) : Landing{};
+    }
+    const CardIndex p = CollisioneC(table, card, left, top);
+    return p != 0 ? onCard(p, table.card(p).Left, table.card(p).Top) : Landing{};
+}
+
 bool checkFoundationsComplete(Table& table)
 {
     for (int j = 1; j <= 4; ++j) {
@@ -75,12 +74,20 @@ bool checkFoundationsComplete(Table& table)
     return true;
 }
 
-bool Cresc(Table& table, CardIndex ValCarta)
+bool Cresc(Table& table, const Hand& hand, CardIndex ValCarta)
 {
-    if (hasBaseValue(ValCarta, table.BaseValue)) {
-        openFoundation(table, ValCarta);
-    } else {
-        stackOnPredecessor(table, ValCarta);
+    const CardPicture& here = table.card(ValCarta);
+    const Landing landing = whereAFoundationTakes(table, ValCarta, here.Left, here.Top);
+    switch (landing.onto) {
+    case Landing::Onto::Card:
+        stackOnPredecessor(table, hand, ValCarta, landing);
+        break;
+    case Landing::Onto::Place:
+        openFoundation(table, hand, ValCarta, landing);
+        break;
+    case Landing::Onto::Home:
+        sendHome(table, hand, ValCarta);
+        break;
     }
     return checkFoundationsComplete(table);
 }

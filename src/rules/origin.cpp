@@ -5,29 +5,29 @@
 
 namespace morvane {
 
-bool isFixed(const Table& table, CardIndex card)
+bool isFixed(const Table& table, const Hand& hand, CardIndex card)
 {
-    return hasBaseValue(card, table.BaseValue) && cameFromFoundation(table.hand);
+    return hasBaseValue(card, table.BaseValue) && cameFromFoundation(hand);
 }
 
-void uncoverOrigin(Table& table, CardIndex released, bool mustBeInColumn)
+void uncoverOrigin(Table& table, const Hand& hand, CardIndex released, bool mustBeInColumn)
 {
     for (int suit = 0; suit < 4; ++suit) {
         CardPicture& covered = table.card(nextValueCard(released, suit));
         const bool inPlace = !mustBeInColumn || isInColumnArea(covered);
-        if (!covered.Enabled && liesAtOrigin(table.hand, covered) && inPlace) {
+        if (!covered.Enabled && liesAtOrigin(hand, covered) && inPlace) {
             covered.Enabled = true;
         }
     }
 }
 
-void freeColumnPlaceIfFirstCard(Table& table)
+void freeColumnPlaceIfFirstCard(Table& table, const Hand& hand)
 {
-    if (cameAsFirstOfColumn(table.hand)) {
-        table.setPlaceCard(originPile(table.hand) + 4, 0);
+    if (cameAsFirstOfColumn(hand)) {
+        table.setPlaceCard(originPile(hand) + 4, 0);
     }
 }
 
-void sendHome(Table& table, CardIndex card) { table.move(card, table.HomeLeft, table.HomeTop); }
+void sendHome(Table& table, const Hand& hand, CardIndex card) { table.move(card, hand.HomeLeft, hand.HomeTop); }
 
 }  // namespace morvane

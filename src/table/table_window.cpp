@@ -25,7 +25,7 @@ constexpr int kWindowFontPixels = 12;
 
 }  // namespace
 
-TableWindow::TableWindow(Ports ports) : game_{Table{}, std::move(ports)}
+TableWindow::TableWindow(Ports ports) : game_{Table{}, Hand{}, std::move(ports)}
 {
     setWindowTitle(QStringLiteral("Vandrel - Morvane"));
     setFont(Pictures::windowFont(kWindowFontPixels));

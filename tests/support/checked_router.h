@@ -64,7 +64,7 @@ private:
         const Target target = targetAt(game_.table, x, y);
         press();
         if (free && router_.isCaptured()) {
-            hand_ = target.control == Control::Card && game_.table.hand.Dragging ? target.card : 0;
+            hand_ = target.control == Control::Card && game_.hand.Dragging ? target.card : 0;
         }
         check();
     }
@@ -75,8 +75,8 @@ private:
             deal_ = game_.table.dealNumber;
             hand_ = 0;  // a card held across a deal is no longer in anyone's hand
         }
-        fault_ = watch_.fault(game_.table, hand_);
-        if (fault_.empty() && hand_ != 0 && !game_.table.hand.Dragging) {
+        fault_ = watch_.fault(game_, hand_);
+        if (fault_.empty() && hand_ != 0 && !game_.hand.Dragging) {
             fault_ = "card " + std::to_string(hand_) + " was picked up but no drag is under way";
         }
     }

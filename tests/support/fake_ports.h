@@ -116,7 +116,7 @@ struct FakeMachine {
     std::vector<std::string> soundLog;  // the commands of both players, in the order they were sent
     RecordingPlayer music{"MMC1", soundLog};
     RecordingPlayer rustle{"MMCw", soundLog};
-    Game game{Table{}, Ports{clock, events, random, beeper, window, music, rustle, "/game"}};
+    Game game{Table{}, Hand{}, Ports{clock, events, random, beeper, window, music, rustle, "/game"}};
 };
 
 // A game loaded and dealt, past its title pause, with these cards at the first deal positions

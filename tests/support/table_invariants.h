@@ -174,10 +174,10 @@ struct TableMoment {
 // Checks, after any event, that the table is whole: the 40 cards each in exactly one zone and once
 // in the drawing order, the piles agreeing with their counters, foundations and columns built by
 // the rules, and only the top card of a pile enabled. `inHand` is the card a live drag carries: it
-// counts as lying where it was picked up. fault() returns the first fault found, or "".
+// counts as lying at `home`, where it was picked up. fault() returns the first fault found, or "".
 class TableAudit {
 public:
-    TableAudit(const Table& table, CardIndex inHand) : table_(table), inHand_(inHand) {}
+    TableAudit(const Table& table, CardIndex inHand, Point home) : table_(table), inHand_(inHand), home_(home) {}
 
     std::string fault()
     {
@@ -201,7 +201,7 @@ private:
     Point restingPlace(CardIndex c) const
     {
         if (c == inHand_) {
-            return {table_.HomeLeft, table_.HomeTop};
+            return home_;
         }
         return {table_.card(c).Left, table_.card(c).Top};
     }
@@ -450,7 +450,7 @@ private:
         }
         if (!resting_) {
             resting_ = std::make_unique<Table>(table_);
-            resting_->move(inHand_, table_.HomeLeft, table_.HomeTop);
+            resting_->move(inHand_, home_.x, home_.y);
         }
         return *resting_;
     }
@@ -467,6 +467,7 @@ private:
 
     const Table& table_;
     CardIndex inHand_;
+    Point home_;
     std::ostringstream fault_;
     std::vector<CardIndex> foundation_[5];
     std::vector<std::pair<CardIndex, int>> column_[5];
@@ -478,6 +479,6 @@ private:
     std::unique_ptr<Table> resting_;
 };
 
-inline std::string tableFault(const Table& table, CardIndex inHand = 0) { return TableAudit(table, inHand).fault(); }
+inline std::string tableFault(const Table& table) { return TableAudit(table, 0, {}).fault(); }
 
 }  // namespace morvane::testing

@@ -99,9 +99,9 @@ inline std::string zoneChangeFault(const TableMoment& before, const TableMoment&
 // have come from the moment before by a move the rules allow.
 class TableWatch {
 public:
-    std::string fault(const Table& table, CardIndex inHand)
+    std::string fault(const Game& game, CardIndex inHand)
     {
-        TableAudit audit(table, inHand);
+        TableAudit audit(game.table, inHand, {game.hand.HomeLeft, game.hand.HomeTop});
         std::string fault = audit.fault();
         if (fault.empty() && last_) {
             fault = zoneChangeFault(*last_, audit.moment());

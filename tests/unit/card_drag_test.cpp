@@ -30,8 +30,8 @@ TEST_F(CardDragTest, AtTop110TheFoundationRuleIsAsked)
     expectAt(13, 160.0F, 10.0F);
     EXPECT_EQ(foundationTop(table(), 2), 13);
     EXPECT_TRUE(isPlaceFree(table(), 6));
-    EXPECT_EQ(table().hand.FromSlot, 0.0F);  // the hand is empty once the rule has placed the card
-    EXPECT_EQ(table().hand.FromRow, 0.0F);
+    EXPECT_EQ(game().hand.FromSlot, 0.0F);  // the hand is empty once the rule has placed the card
+    EXPECT_EQ(game().hand.FromRow, 0.0F);
 }
 
 TEST_F(CardDragTest, Below110TheColumnRuleIsAsked)
@@ -43,8 +43,8 @@ TEST_F(CardDragTest, Below110TheColumnRuleIsAsked)
     EXPECT_EQ(foundationTop(table(), 2), 0);
     EXPECT_FALSE(isPlaceFree(table(), 6));
     EXPECT_TRUE(isPlaceFree(table(), 5));
-    EXPECT_EQ(table().hand.FromSlot, 0.0F);
-    EXPECT_EQ(table().hand.FromRow, 0.0F);
+    EXPECT_EQ(game().hand.FromSlot, 0.0F);
+    EXPECT_EQ(game().hand.FromRow, 0.0F);
 }
 
 TEST_F(CardDragTest, TheFirstCardOfAFoundationAlwaysGoesHome)
@@ -76,11 +76,11 @@ TEST_F(CardDragTest, ARightButtonPressStartsNoDragButItsReleaseAsksARule)
 
     Carta_MouseMove(game(), 4, 10.0F, 10.0F);
     Carta_MouseDown(game(), 4, kRightButton, 10.0F, 10.0F);
-    EXPECT_FALSE(table().hand.Dragging);
-    EXPECT_EQ(table().hand.FromSlot, 0.0F);  // not column 2's slot and row, where the card lies
-    EXPECT_EQ(table().hand.FromRow, 0.0F);
-    EXPECT_EQ(table().hand.GrabX, 20.0F);
-    EXPECT_EQ(table().hand.GrabY, 30.0F);
+    EXPECT_FALSE(game().hand.Dragging);
+    EXPECT_EQ(game().hand.FromSlot, 0.0F);  // not column 2's slot and row, where the card lies
+    EXPECT_EQ(game().hand.FromRow, 0.0F);
+    EXPECT_EQ(game().hand.GrabX, 20.0F);
+    EXPECT_EQ(game().hand.GrabY, 30.0F);
     Carta_MouseMove(game(), 4, 60.0F, 90.0F);
     expectAt(4, 160.0F, 120.0F);
 
@@ -88,8 +88,8 @@ TEST_F(CardDragTest, ARightButtonPressStartsNoDragButItsReleaseAsksARule)
     Carta_MouseUp(game(), 4);
     EXPECT_EQ(rustles(), before + 1);
     expectAt(4, 160.0F, 120.0F);  // the column rule finds nothing for a card lying where it was
-    EXPECT_EQ(table().hand.FromSlot, 0.0F);
-    EXPECT_EQ(table().hand.FromRow, 0.0F);
+    EXPECT_EQ(game().hand.FromSlot, 0.0F);
+    EXPECT_EQ(game().hand.FromRow, 0.0F);
     EXPECT_FALSE(isPlaceFree(table(), 6));
     EXPECT_EQ(testing::tableFault(table()), "");
 }
@@ -102,13 +102,13 @@ TEST_F(CardDragTest, ADoubleClickLeavesTheCardWhereItWas)
     Carta_MouseUp(game(), 4);
     Carta_DblClick(game(), 4);
     Carta_MouseDown(game(), 4, kLeftButton, 30.0F, 40.0F);  // the window sends none; it must not start a drag
-    EXPECT_FALSE(table().hand.Dragging);
+    EXPECT_FALSE(game().hand.Dragging);
     Carta_MouseMove(game(), 4, 80.0F, 200.0F);
     expectAt(4, 160.0F, 120.0F);
     Carta_MouseUp(game(), 4);
     expectAt(4, 160.0F, 120.0F);
-    EXPECT_FALSE(table().hand.DoubleClicked);
-    EXPECT_FALSE(table().hand.Dragging);
+    EXPECT_FALSE(game().hand.DoubleClicked);
+    EXPECT_FALSE(game().hand.Dragging);
     EXPECT_EQ(rustles(), 2);
     carry(game(), 4, 95.0F, 15.0F);  // the next press drags again
     expectAt(4, 90.0F, 10.0F);
@@ -152,7 +152,7 @@ TEST_F(CardDragTest, AnyPressOnACardHidesThePanels)
     Carta_DblClick(game(), 11);
     Carta_MouseDown(game(), 11, kLeftButton, 5.0F, 5.0F);
     EXPECT_FALSE(table().Text4.Visible);
-    EXPECT_FALSE(table().hand.Dragging);
+    EXPECT_FALSE(game().hand.Dragging);
 }
 
 }  // namespace

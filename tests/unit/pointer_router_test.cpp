@@ -147,13 +147,13 @@ TEST_F(RouterTest, ADoubleClickArrivesAsPressReleaseDoubleClickRelease)
     router.press(kLeftButton, kOnSixOfDenari.x, kOnSixOfDenari.y);
     router.release(kLeftButton, kOnSixOfDenari.x, kOnSixOfDenari.y);
     router.doubleClick(kLeftButton, kOnSixOfDenari.x, kOnSixOfDenari.y);
-    EXPECT_TRUE(table().hand.DoubleClicked);
-    EXPECT_FALSE(table().hand.Dragging);
+    EXPECT_TRUE(game().hand.DoubleClicked);
+    EXPECT_FALSE(game().hand.Dragging);
     router.move(170.0F, 200.0F);
     expectAt(6, 90.0F, 120.0F);
     router.release(kLeftButton, 170.0F, 200.0F);
     expectAt(6, 90.0F, 120.0F);
-    EXPECT_FALSE(table().hand.DoubleClicked);
+    EXPECT_FALSE(game().hand.DoubleClicked);
     EXPECT_EQ(rustles(), 2);
     EXPECT_EQ(testing::tableFault(table()), "");
 }
@@ -166,8 +166,8 @@ TEST_F(RouterTest, ADoubleClickOnACardTheFirstClickMovedIsAPress)
     router.release(kLeftButton, 127.0F, 65.0F);
     ASSERT_EQ(foundationTop(table(), 1), 4);  // on the foundation, right under the pointer
     router.doubleClick(kLeftButton, 127.0F, 65.0F);
-    EXPECT_TRUE(table().hand.Dragging);
-    EXPECT_FALSE(table().hand.DoubleClicked);
+    EXPECT_TRUE(game().hand.Dragging);
+    EXPECT_FALSE(game().hand.DoubleClicked);
     router.move(272.0F, 180.0F);  // back onto its own column place, free now
     router.release(kLeftButton, 272.0F, 180.0F);
     expectAt(4, 230.0F, 120.0F);
@@ -230,7 +230,7 @@ TEST_F(RouterTest, ASecondButtonWhileACardIsHeldChangesNothing)
     router.press(kMiddleButton, kStockPoint.x, kStockPoint.y);
     router.release(kMiddleButton, kStockPoint.x, kStockPoint.y);
     EXPECT_EQ(rustles(), 0);
-    EXPECT_TRUE(table().hand.Dragging);
+    EXPECT_TRUE(game().hand.Dragging);
     EXPECT_EQ(table().card(4).Left, heldLeft);
     EXPECT_EQ(table().StockCards.size(), 28U);
     router.release(kLeftButton, 127.0F, 65.0F);
@@ -263,7 +263,7 @@ TEST_F(RouterTest, ANewDealEndsTheDragOfTheCardInHand)
     router.release(kLeftButton, 127.0F, 65.0F);
     EXPECT_EQ(positions(), dealt);
     EXPECT_EQ(rustles(), 0);
-    EXPECT_FALSE(table().hand.Dragging);
+    EXPECT_FALSE(game().hand.Dragging);
     EXPECT_EQ(foundationTop(table(), 1), 3);
     EXPECT_EQ(testing::tableFault(table()), "");
 
@@ -277,7 +277,7 @@ TEST_F(RouterTest, ANewDealEndsAPendingDoubleClickAndAPressOnTheStock)
     router.doubleClick(kLeftButton, kOnSixOfDenari.x, kOnSixOfDenari.y);
     Nuova_Click(game());
     router.release(kLeftButton, kOnSixOfDenari.x, kOnSixOfDenari.y);
-    EXPECT_FALSE(table().hand.DoubleClicked);
+    EXPECT_FALSE(game().hand.DoubleClicked);
 
     router.press(kLeftButton, kStockPoint.x, kStockPoint.y);
     Nuova_Click(game());

@@ -127,7 +127,7 @@ private:
     void release(std::int16_t button, Point p)
     {
         const CardIndex hand = router_->isCaptured() && button == heldButton_ ? router_->inHand() : 0;
-        const Point home{table().HomeLeft, table().HomeTop};
+        const Point home{machine_->game.hand.HomeLeft, machine_->game.hand.HomeTop};
         router_->release(button, p.x, p.y);
         countMove(hand, home);
         audit("release " + std::to_string(button), p);

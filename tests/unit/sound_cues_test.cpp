@@ -50,7 +50,7 @@ TEST(StartUp, TheTitlePauseIsSilentAndTheMusicStartsBeforeTheDeal)
 {
     FakeMachine m;
     DealWatch watch(m.random, m.soundLog);
-    Game game{Table{}, Ports{m.clock, m.events, watch, m.beeper, m.window, m.music, m.rustle, "/game"}};
+    Game game{Table{}, Hand{}, Ports{m.clock, m.events, watch, m.beeper, m.window, m.music, m.rustle, "/game"}};
     Form_Load(game);
     const std::size_t afterSetUp = m.soundLog.size();
     m.events.onEvents = [&] { EXPECT_EQ(m.soundLog.size(), afterSetUp) << "a sound command during the title pause"; };
