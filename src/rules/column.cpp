@@ -2,6 +2,7 @@
 // ace, and end at a card of the base value.
 #include "column.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "game/blink.h"
@@ -35,6 +36,14 @@ std::vector<ProbeTarget> enabledCandidates(const Table& table, CardIndex card)
 CardIndex touchedCandidate(const Table& table, CardIndex card, float left, float top)
 {
     return probeCorners(left, top, enabledCandidates(table, card), Containment::Strict);
+}
+
+// Laid exactly in line with a card it may go under, the card has no corner strictly inside it.
+CardIndex candidateInLine(const Table& table, CardIndex card, float left, float top)
+{
+    std::vector<ProbeTarget> candidates = enabledCandidates(table, card);
+    std::erase_if(candidates, [&](const ProbeTarget& c) { return endsItsColumn(table, c.id); });
+    return firstOverlapping(left, top, candidates);
 }
 
 Landing underCard(const Table& table, CardIndex above)
@@ -83,6 +92,9 @@ Landing whereAColumnTakes(const Table& table, CardIndex card, float left, float 
         Landing landing = onPlace(table, k);
         landing.blinks = blinks;
         return landing;
+    }
+    if (const CardIndex r = candidateInLine(table, card, left, top); r != 0) {
+        return underCard(table, r);
     }
     return Landing{.blinks = blinks};
 }

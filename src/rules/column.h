@@ -13,7 +13,8 @@ namespace morvane {
 CardIndex CollisioneD(const Table& table, CardIndex VCarta, float AreaW, float AreaH);
 
 // Where the columns take this card let go lying at (left, top): under the card whose corner test
-// finds it, else on the first free column place it touches. A card refused by a card of the base value blinks the base-value label.
+// finds it, else on the first free column place it touches, else under a card it lies exactly in
+// line with. A card refused by a card of the base value blinks the base-value label.
 Landing whereAColumnTakes(const Table& table, CardIndex card, float left, float top);
 
 // Lines the released card up or puts it on a free column place where the columns take it, or sends

@@ -49,7 +49,9 @@ CardIndex CollisioneC(const Table& table, CardIndex VCarta, float AreaW, float A
         return 0;  // on the top row, cards from x 380 on are waste cards or out of play
     }
     const std::array<ProbeTarget, 1> target{{{p, predecessor.Left, predecessor.Top}}};
-    return probeCorners(AreaW, AreaH, target, Containment::Strict);
+    const CardIndex touched = probeCorners(AreaW, AreaH, target, Containment::Strict);
+    // Laid exactly in line with its predecessor, a card has no corner strictly inside it.
+    return touched != 0 ? touched : firstOverlapping(AreaW, AreaH, target);
 }
 
 Landing whereAFoundationTakes(const Table& table, CardIndex card, float left, float top)

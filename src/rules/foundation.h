@@ -9,7 +9,8 @@
 namespace morvane {
 
 // The card onto which VCarta, released at (AreaW, AreaH), can be stacked, or 0: its predecessor in
-// the suit, lying on a foundation, when a corner of VCarta lies inside it.
+// the suit, lying on a foundation, when a corner of VCarta lies inside it or VCarta lies exactly in
+// line with it over part of it.
 CardIndex CollisioneC(const Table& table, CardIndex VCarta, float AreaW, float AreaH);
 
 // Where the foundations take this card let go lying at (left, top): a card of the base value opens

@@ -1,5 +1,5 @@
-// The corner probe and the place test. Every rectangle is taken as 64 x 100, borders count only
-// for places: a card put down exactly on the card it should join is not accepted.
+// The corner probe, the overlap and the place test. Every rectangle is taken as 64 x 100; borders
+// count for places, never for cards.
 #include "probe.h"
 
 #include <array>
@@ -42,6 +42,17 @@ std::int16_t probeCorners(float areaW, float areaH, std::span<const ProbeTarget>
             if (contains(target, x, y, mode)) {
                 return target.id;
             }
+        }
+    }
+    return 0;
+}
+
+std::int16_t firstOverlapping(float areaW, float areaH, std::span<const ProbeTarget> targets)
+{
+    for (const ProbeTarget& target : targets) {
+        if (target.Left < areaW + geometry::kProbeWidth && areaW < target.Left + geometry::kProbeWidth &&
+            target.Top < areaH + geometry::kProbeHeight && areaH < target.Top + geometry::kProbeHeight) {
+            return target.id;
         }
     }
     return 0;

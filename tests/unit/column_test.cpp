@@ -66,6 +66,9 @@ TEST_F(ColumnTest, NothingLinesUpUnderTheBaseValueAndTheLabelBlinks)
     EXPECT_TRUE(table().Timer1.Enabled);
 
     table().Timer1.Enabled = false;
+    carry(game(), 30, 160.0F, 120.0F);  // exactly on the ace: refused too, but no corner touched it
+    expectAt(30, 90.0F, 120.0F);
+    EXPECT_FALSE(table().Timer1.Enabled);
     carry(game(), 2, 95.0F, 15.0F);     // frees column 3
     carry(game(), 30, 200.0F, 140.0F);  // the ace refuses it, free place 7 takes it
     expectAt(30, 230.0F, 120.0F);
@@ -193,13 +196,21 @@ TEST_F(ColumnTest, TheOnlyCardOfAColumnLetGoOverItsOwnPlaceGoesHome)
     EXPECT_FALSE(isPlaceFree(table(), 5));
 }
 
-TEST_F(ColumnTest, ACardLetGoExactlyInLineWithTheCardItShouldJoinGoesHome)
+// Laid exactly in line with the card it may go under, no corner lies strictly inside that card; the
+// overlap is enough. Carried one column pitch to the right, the 6 of Denari lies exactly on the 7.
+TEST_F(ColumnTest, ACardLetGoExactlyInLineWithTheCardItShouldJoinLinesUpUnderIt)
 {
-    deal({6, 37, 23, 38, 3});
-    carry(game(), 6, 160.0F, 150.0F);
-    expectAt(6, 90.0F, 120.0F);
-    carry(game(), 6, 170.0F, 120.0F);
-    expectAt(6, 90.0F, 120.0F);
+    for (const testing::Point at : {testing::Point{160.0F, 120.0F}, {160.0F, 150.0F}, {170.0F, 120.0F}}) {
+        deal({6, 37, 23, 38, 3});
+        carry(game(), 6, at.x, at.y);
+        expectAt(6, 160.0F, 150.0F);
+        EXPECT_FALSE(table().card(37).Enabled);
+        EXPECT_TRUE(isPlaceFree(table(), 5));
+    }
+    deal({6, 37, 4, 38, 3});
+    freeColumn3();
+    carry(game(), 6, 200.0F, 120.0F);  // in line with the 7 and touching free place 7: the place, as before
+    expectAt(6, 230.0F, 120.0F);
 }
 
 }  // namespace

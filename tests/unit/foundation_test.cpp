@@ -146,18 +146,21 @@ TEST_F(FoundationTest, ABaseValueCardFromAColumnUncoversTheCardAboveAndFreesAnEm
     EXPECT_TRUE(isPlaceFree(table(), 6));
 }
 
-TEST_F(FoundationTest, ACardLetGoExactlyInLineWithItsPredecessorGoesHome)
+// In line with its predecessor on one axis or both, no corner lies strictly inside it; the overlap is enough.
+TEST_F(FoundationTest, ACardLetGoExactlyInLineWithItsPredecessorStacksOnIt)
 {
+    for (const testing::Point at : {testing::Point{160.0F, 40.0F}, {180.0F, 10.0F}, {160.0F, 10.0F}, {161.0F, 11.0F}}) {
+        deal({17, 27, 33, 38, 6});
+        stackFoundation(table(), 2, {16});
+        carry(game(), 17, at.x, at.y);
+        expectAt(17, 160.0F, 10.0F);
+        EXPECT_EQ(foundationTop(table(), 2), 17);
+        EXPECT_TRUE(isPlaceFree(table(), 5));
+    }
     deal({17, 27, 33, 38, 6});
     stackFoundation(table(), 2, {16});
-    carry(game(), 17, 160.0F, 40.0F);  // the same Left
+    carry(game(), 17, 224.0F, 10.0F);  // it meets the 6 only along its right border
     expectAt(17, 90.0F, 120.0F);
-    carry(game(), 17, 180.0F, 10.0F);  // the same Top
-    expectAt(17, 90.0F, 120.0F);
-    carry(game(), 17, 160.0F, 10.0F);  // exactly on it
-    expectAt(17, 90.0F, 120.0F);
-    carry(game(), 17, 161.0F, 11.0F);
-    expectAt(17, 160.0F, 10.0F);
 }
 
 TEST_F(FoundationTest, CompleteFoundationsAreDisabledFromTheFirstOnward)

@@ -272,7 +272,7 @@ private:
     }
 
     // Where the card's top-left corner is let go: close to a place that takes it, now and then
-    // exactly on it (where a card is refused).
+    // exactly on it (where no corner of the card lies strictly inside the card it joins).
     Point nearPlaceTaking(CardIndex card)
     {
         std::vector<Place> places = placesTaking(card);
