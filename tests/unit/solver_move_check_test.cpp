@@ -1,6 +1,6 @@
 // The solver's moves checked against the game's: deals played through the checked router (half
-// along the solver's wins, to the end of the game, half at random), and at every moment each card
-// the player can take tried on each place in a copy of the table. Every move the game takes the
+// along the solver's wins, to the end of the game, half at random), and at every moment the game's
+// rules asked where each card the player can take goes when let go on each place. Every move the game takes the
 // solver must offer, every move it offers the game must take, and each move played must leave the
 // table as the solver expects; all up to what the solver counts as alike: a waste card is offered
 // with the clicks on the stock that bring it on top (only the top's own moves are compared), all
@@ -18,6 +18,9 @@
 
 #include "game/zones.h"
 #include "interaction/reserve.h"
+#include "rules/column.h"
+#include "rules/foundation.h"
+#include "rules/origin.h"
 #include "seeded_deal.h"
 #include "solver/search.h"
 #include "solver/seen_positions.h"
@@ -89,7 +92,8 @@ Drop dropOnto(int place, const solver::Position& p)
             {left, geometry::columnRowTop(count + 1)}};
 }
 
-// What the game does from one table, each gesture tried on a copy of it.
+// What the game does from one table: each card the player can take asked of the rule that its
+// height chooses, let go 5 pixels inside each place.
 class GameMoves {
 public:
     explicit GameMoves(const Table& table) : scratch_(testing::dealtGame())
@@ -100,22 +104,19 @@ public:
         reached_ = scratch_->game.table;
     }
 
-    // Each card the player can take, let go 5 pixels inside each place: the moves that put it there.
     std::vector<Move> accepted()
     {
         std::vector<Move> moves;
         const solver::Position p = positionOf(reached_);
         for (CardIndex c = 1; c <= kCardCount; ++c) {
-            if (!reached_.card(c).Enabled || !testing::reachablePointOf(reached_, c)) {
-                continue;
-            }
-            for (int place = 1; place <= 8; ++place) {
-                if (const std::optional<Move> m = tryDrop(c, place, p)) {
-                    moves.push_back(*m);
+            if (reached_.card(c).Enabled && testing::reachablePointOf(reached_, c)) {
+                for (int place = 1; place <= 8; ++place) {
+                    if (const std::optional<Move> m = answer(c, place, p)) {
+                        moves.push_back(*m);
+                    }
                 }
             }
         }
-        scratch_->game.table = reached_;
         Mazzo2_Click(scratch_->game);
         if (scratch_->game.table.ReserveNext != reached_.ReserveNext) {
             moves.push_back({Move::Kind::Reserve});
@@ -124,19 +125,20 @@ public:
     }
 
 private:
-    std::optional<Move> tryDrop(CardIndex card, int place, const solver::Position& p)
+    std::optional<Move> answer(CardIndex card, int place, const solver::Position& p)
     {
-        scratch_->game.table = reached_;
-        const Table& t = scratch_->game.table;
-        testing::CheckedRouter router(scratch_->game);
-        const std::optional<solver::Spot> from = spotOf(t.card(card));
-        const Point home{t.card(card).Left, t.card(card).Top};
+        const CardPicture& c = reached_.card(card);
+        const std::optional<solver::Spot> from = spotOf(c);
         EXPECT_TRUE(from) << "card " << card << " can be taken but lies on no place";
+        Hand hand;
+        noteOrigin(hand, c);
         const Drop drop = dropOnto(place, p);
-        testing::dragTo(router, t, card, drop.at.x, drop.at.y);
-        EXPECT_EQ(router.fault(), "") << "card " << card << " onto place " << place;
-        const bool moved = t.card(card).Left != home.x || t.card(card).Top != home.y;
-        if (!from || !moved || t.card(card).Left != drop.rest.x || t.card(card).Top != drop.rest.y) {
+        const Landing landing = isBelowFoundationRow(CardPicture{drop.at.x, drop.at.y})
+                                    ? whereAColumnTakes(reached_, card, drop.at.x, drop.at.y)
+                                    : whereAFoundationTakes(reached_, card, drop.at.x, drop.at.y);
+        const bool moves = landing.Left != c.Left || landing.Top != c.Top;
+        if (!from || isFixed(reached_, hand, card) || landing.isRefused() || !moves || landing.Left != drop.rest.x ||
+            landing.Top != drop.rest.y) {
             return std::nullopt;
         }
         return Move{Move::Kind::Card, static_cast<std::int8_t>(card), *from, static_cast<solver::Spot>(place)};
