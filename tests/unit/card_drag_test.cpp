@@ -6,6 +6,7 @@
 
 #include "game/zones.h"
 #include "interaction/card_drag.h"
+#include "interaction/reserve.h"
 #include "interaction/table_events.h"
 #include "support/dealt_game_test.h"
 #include "support/fake_ports.h"
@@ -30,8 +31,6 @@ TEST_F(CardDragTest, AtTop110TheFoundationRuleIsAsked)
     expectAt(13, 160.0F, 10.0F);
     EXPECT_EQ(foundationTop(table(), 2), 13);
     EXPECT_TRUE(isPlaceFree(table(), 6));
-    EXPECT_EQ(game().hand.FromSlot, 0.0F);  // the hand is empty once the rule has placed the card
-    EXPECT_EQ(game().hand.FromRow, 0.0F);
 }
 
 TEST_F(CardDragTest, Below110TheColumnRuleIsAsked)
@@ -43,8 +42,6 @@ TEST_F(CardDragTest, Below110TheColumnRuleIsAsked)
     EXPECT_EQ(foundationTop(table(), 2), 0);
     EXPECT_FALSE(isPlaceFree(table(), 6));
     EXPECT_TRUE(isPlaceFree(table(), 5));
-    EXPECT_EQ(game().hand.FromSlot, 0.0F);
-    EXPECT_EQ(game().hand.FromRow, 0.0F);
 }
 
 TEST_F(CardDragTest, TheFirstCardOfAFoundationAlwaysGoesHome)
@@ -69,27 +66,24 @@ TEST_F(CardDragTest, TheFirstCardOfAFoundationAlwaysGoesHome)
     EXPECT_EQ(rustles(), 6);
 }
 
+// The release of a right-button press asks the rule with the hand the last release emptied. Here the
+// foundation rule takes the card where it lies, on the card under it, and must free no column place.
 TEST_F(CardDragTest, ARightButtonPressStartsNoDragButItsReleaseAsksARule)
 {
     deal(kBaseValueInColumn);
-    carry(game(), 3, 165.0F, 15.0F, {20.0F, 30.0F});  // the fixed base card goes home; its grab point stays
+    carry(game(), 4, 95.0F, 15.0F);  // the 4 of Denari from column 2 onto the base card
+    Mazzo2_Click(game());            // the reserve's next card takes column place 6 again
+    ASSERT_FALSE(isPlaceFree(table(), 6));
 
     Carta_MouseMove(game(), 4, 10.0F, 10.0F);
     Carta_MouseDown(game(), 4, kRightButton, 10.0F, 10.0F);
-    EXPECT_FALSE(game().hand.Dragging);
-    EXPECT_EQ(game().hand.FromSlot, 0.0F);  // not column 2's slot and row, where the card lies
-    EXPECT_EQ(game().hand.FromRow, 0.0F);
-    EXPECT_EQ(game().hand.GrabX, 20.0F);
-    EXPECT_EQ(game().hand.GrabY, 30.0F);
     Carta_MouseMove(game(), 4, 60.0F, 90.0F);
-    expectAt(4, 160.0F, 120.0F);
-
+    expectAt(4, 90.0F, 10.0F);  // the card does not follow the pointer
     const long before = rustles();
     Carta_MouseUp(game(), 4);
     EXPECT_EQ(rustles(), before + 1);
-    expectAt(4, 160.0F, 120.0F);  // the column rule finds nothing for a card lying where it was
-    EXPECT_EQ(game().hand.FromSlot, 0.0F);
-    EXPECT_EQ(game().hand.FromRow, 0.0F);
+    expectAt(4, 90.0F, 10.0F);
+    EXPECT_EQ(foundationTop(table(), 1), 4);
     EXPECT_FALSE(isPlaceFree(table(), 6));
     EXPECT_EQ(testing::tableFault(table()), "");
 }

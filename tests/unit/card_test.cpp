@@ -6,7 +6,6 @@
 #include "game/card.h"
 #include "game/geometry.h"
 #include "game/table.h"
-#include "game/zones.h"
 
 namespace morvane {
 namespace {
@@ -137,42 +136,6 @@ INSTANTIATE_TEST_SUITE_P(PlacesAndWaste, PlaceNumber,
                          ::testing::Values(XToPlace{90.0F, 1}, XToPlace{160.0F, 2}, XToPlace{230.0F, 3},
                                            XToPlace{300.0F, 4}, XToPlace{124.0F, 1}, XToPlace{126.0F, 2},
                                            XToPlace{56.0F, 1}, XToPlace{380.0F, 5}, XToPlace{420.0F, 6}));
-
-TEST(PlaceGeometry, ColumnPlacesLieUnderTheirFoundations)
-{
-    for (int k = 1; k <= 4; ++k) {
-        EXPECT_EQ(geometry::placeLeftOf(k), 20.0F + 70.0F * static_cast<float>(k));
-        EXPECT_EQ(geometry::placeLeftOf(k + 4), geometry::placeLeftOf(k));
-        EXPECT_EQ(geometry::placeTopOf(k), 10.0F);
-        EXPECT_EQ(geometry::placeTopOf(k + 4), 120.0F);
-    }
-    EXPECT_EQ(geometry::columnRowTop(1), 120.0F);
-    EXPECT_EQ(geometry::columnRowTop(4), 210.0F);
-}
-
-TEST(Zones, TheWasteFanRunsFrom380To420)
-{
-    EXPECT_TRUE(isInWaste(CardPicture{380.0F, 10.0F, true}));
-    EXPECT_TRUE(isInWaste(CardPicture{420.0F, 10.0F, true}));
-    EXPECT_FALSE(isInWaste(CardPicture{379.0F, 10.0F, true}));
-    EXPECT_FALSE(isInWaste(CardPicture{421.0F, 10.0F, true}));
-}
-
-TEST(Zones, TheStockIsParkedAtTheFoundationHeightBeyondTheStockImage)
-{
-    EXPECT_TRUE(isInStock(CardPicture{600.0F, 10.0F, false}));
-    EXPECT_FALSE(isInStock(CardPicture{600.0F, 300.0F, false}));
-    EXPECT_FALSE(isInStock(CardPicture{500.0F, 10.0F, false}));
-    EXPECT_FALSE(isInStock(CardPicture{420.0F, 10.0F, false}));
-}
-
-TEST(Zones, TheFoundationRowEndsAtTheFourthFoundation)
-{
-    EXPECT_TRUE(isOnFoundationRow(CardPicture{90.0F, 10.0F, true}));
-    EXPECT_TRUE(isOnFoundationRow(CardPicture{300.0F, 10.0F, true}));
-    EXPECT_FALSE(isOnFoundationRow(CardPicture{380.0F, 10.0F, true}));
-    EXPECT_FALSE(isOnFoundationRow(CardPicture{90.0F, 120.0F, true}));
-}
 
 TEST(PlaceCard, NumbersOutsideTheEightPlacesReadAsOccupiedAndAreNeverWritten)
 {

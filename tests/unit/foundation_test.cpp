@@ -68,6 +68,16 @@ TEST_F(FoundationTest, OnlyThePredecessorTakesACardThatIsNotOfTheBaseValue)
     EXPECT_FALSE(isPlaceFree(table(), 5));
 }
 
+// A card's predecessor lying in the waste, on the top row past the foundations, takes nothing.
+TEST_F(FoundationTest, OnlyAPredecessorOnAFoundationTakesTheCard)
+{
+    deal({27, 36, 33, 38, 1});
+    table().move(2, 420.0F, 10.0F);
+    EXPECT_TRUE(whereAFoundationTakes(table(), 3, 425.0F, 15.0F).isRefused());
+    table().move(2, 300.0F, 10.0F);
+    EXPECT_EQ(whereAFoundationTakes(table(), 3, 305.0F, 15.0F).target, 2);
+}
+
 TEST_F(FoundationTest, ABaseValueCardOpensTheFirstEmptyFoundationItsCornersTouch)
 {
     deal({11, 21, 31, 38, 1});
