@@ -9,7 +9,7 @@ namespace morvane {
 
 struct Landing {
     enum class Onto : std::uint8_t { Home, Card, Place };
-    Onto onto = Onto::Home;  // Home: refused, it goes back where it was picked up
+    Onto onto = Onto::Home;   // Home: refused, it goes back where it was picked up
     std::int16_t target = 0;  // the card it joins, or the place number it takes
     float Left = 0.0F;        // where it comes to rest, unless it goes home
     float Top = 0.0F;
