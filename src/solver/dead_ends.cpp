@@ -75,11 +75,8 @@ class Freedom {
 public:
     Freedom(const Deal& deal, const Layout& l) : deal_(deal), l_(l)
     {
-        for (int rank = 0; rank < kValuesPerSuit; ++rank) {
-            const auto value = static_cast<std::int16_t>((deal.baseValue - 1 + rank) % kValuesPerSuit + 1);
-            for (int suit = 0; suit < 4; ++suit) {
-                byRank_[static_cast<std::size_t>(rank)] |= bitOf(cardOf(static_cast<Suit>(suit), value));
-            }
+        for (CardIndex card = 1; card <= kCardCount; ++card) {
+            byRank_[static_cast<std::size_t>(rankOf(deal, card))] |= bitOf(card);
         }
     }
 

@@ -69,11 +69,6 @@ int safeFoundation(const Deal& deal, const Position& p, const HomeRanks& home, C
 
 }  // namespace
 
-int rankOf(const Deal& deal, CardIndex card)
-{
-    return (valueOf(card) - deal.baseValue + kValuesPerSuit) % kValuesPerSuit;
-}
-
 // H: every card ranked below the lowest rank still out. Under a card of rank k only a card of rank
 // k - 1 goes, also in H, and H ranks at most 8 unless every card is home.
 HomeRanks homeRanks(const Deal& deal, const Position& p)
