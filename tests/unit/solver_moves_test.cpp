@@ -37,8 +37,9 @@ Position laidOut(std::vector<std::vector<std::int8_t>> columns, std::array<std::
 }
 
 // The reductions on, the foundations told apart by their places as the game tells them.
-constexpr Pruning kExactRules{true, true, true, false};
-constexpr Pruning kNoPruning{false, false, false, false, false};
+constexpr Pruning kExactRules{.foundationsAlike = false};
+constexpr Pruning kNoPruning{
+    .lowCardsStayHome = false, .safeMovesFirst = false, .stockReach = false, .foundationsAlike = false, .deadEnds = false};
 
 bool offers(const Deal& deal, const Position& p, const Move& m, const Pruning& pruning = kExactRules)
 {
@@ -239,10 +240,8 @@ TEST(SolverReductions, ADeadEndIsAPositionWhereNoColumnCanEverComeFree)
 TEST(SolverReductions, TheSearchOfEveryMoveStopsAtDeadEnds)
 {
     const Deal deal = morvane::seededDeal(1151);
-    Pruning withoutDeadEnds;
-    withoutDeadEnds.deadEnds = false;
     const Result with = solve(deal, {2'000'000, 0.0});
-    const Result without = solve(deal, {2'000'000, 0.0}, withoutDeadEnds);
+    const Result without = solve(deal, {2'000'000, 0.0}, {.deadEnds = false});
     ASSERT_EQ(with.outcome, Outcome::Lost);
     ASSERT_EQ(without.outcome, Outcome::Lost);
     EXPECT_LT(4 * with.positions, without.positions);
