@@ -1,4 +1,4 @@
-// Two reductions of the search, each with the argument that it loses no win.
+// Safe moves home and low cards staying home: two of the search's five reductions, each argued.
 //
 // Both rest on one argument, about a set H of cards that lie on the foundations, apart perhaps from
 // one card at the end of a column that goes home first. Suppose that in a column nothing but cards

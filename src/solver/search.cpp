@@ -1,5 +1,6 @@
-// The search for a win: the promising moves first, each position visited once, by searches that
-// give up moves and soundness of a loss for speed, taking turns.
+// The search for a win: three searches taking turns, the promising moves first, each searching a
+// position at most once (it remembers the positions it has met), two of them giving up moves, and
+// with them the proof of a loss, for speed.
 #include "search.h"
 
 #include <algorithm>
