@@ -7,6 +7,7 @@
 #include <array>
 #include <cassert>
 #include <ctime>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <span>
@@ -44,12 +45,13 @@ public:
         if (positions_ >= turnEnds_) {
             return true;
         }
-        // The clock costs more than a position, so it is read once a thousand or so positions
-        // have been met since the last reading: about a millisecond of search.
-        if (positions_ < nextReading_) {
+        // The clock costs more than searching a position, so it is read once every few hundred
+        // positions searched, well within a millisecond. Not by the count of positions met, which
+        // stands still while a depth-first search goes back through positions it met long before.
+        if (++searchedSinceReading_ < kSearchedBetweenReadings) {
             return false;
         }
-        nextReading_ = positions_ + kPositionsBetweenReadings;
+        searchedSinceReading_ = 0;
         return outOfBudget();
     }
 
@@ -69,13 +71,13 @@ public:
     }
 
 private:
-    static constexpr std::uint64_t kPositionsBetweenReadings = 1024;
+    static constexpr int kSearchedBetweenReadings = 256;
 
     Budget budget_;
     double start_ = processorMilliseconds();
     std::uint64_t positions_ = 0;
     std::uint64_t turnEnds_ = 0;
-    std::uint64_t nextReading_ = 0;
+    int searchedSinceReading_ = 0;
     bool spent_ = false;
 };
 
@@ -369,10 +371,12 @@ private:
         return moves;
     }
 
-    std::vector<Step> steps_;
-    std::array<std::vector<Waiting>, kCardCount + 1> waiting_;  // by cards on the foundations
-    std::vector<Kept> kept_;
-    std::vector<std::uint32_t> freeSlots_;
+    // Deques, which grow without copying what they hold: a vector of millions would stop the
+    // search for milliseconds each time it doubled.
+    std::deque<Step> steps_;
+    std::array<std::deque<Waiting>, kCardCount + 1> waiting_;  // by cards on the foundations
+    std::deque<Kept> kept_;
+    std::deque<std::uint32_t> freeSlots_;
 };
 
 }  // namespace
