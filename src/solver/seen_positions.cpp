@@ -178,7 +178,7 @@ void SeenPositions::merge(const Slot& s)
 }
 
 // Moving a table of tens of millions of positions at once would stop the search for a second or
-// more. Moved a few slots at each insert, the old table is empty long before the new one is full:
+// more. Moved a few slots at each insert, the old table is gone long before the new one is full:
 // it holds `n` slots with at most 3n/4 positions, and the new one takes 3n/4 inserts more before it
 // grows again.
 void SeenPositions::moveOn()
