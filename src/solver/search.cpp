@@ -250,7 +250,7 @@ private:
 // them among equals, so the search runs deep like the depth-first one until it builds up a
 // foundation, and falls back to the best position left when a line comes to nothing.
 //
-// Most positions it meets are never searched, so it keeps no position for each: a position waiting
+// Many positions it meets are never searched, so it keeps no position for each: a position waiting
 // its turn is the move from one it has searched, and a searched position is kept only until the
 // last of its waiting children is taken. What stays of every position met is its move and its
 // parent, to spell out a win.
