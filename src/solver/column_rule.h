@@ -7,7 +7,7 @@
 #include <cassert>
 #include <cstdint>
 
-#include "position.h"
+#include "compact_deal.h"
 
 namespace morvane::solver {
 

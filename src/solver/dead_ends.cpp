@@ -36,6 +36,18 @@ using Cards = std::uint64_t;  // one bit per card
 constexpr Cards bitOf(int card) { return Cards{1} << card; }
 constexpr Cards kAllCards = ((Cards{1} << (kCardCount + 1)) - 1) & ~Cards{1};
 
+// For each base value, the cards of each rank: the test asks it of every position it is put.
+constexpr auto kCardsByRank = [] {
+    std::array<std::array<Cards, kValuesPerSuit>, kValuesPerSuit + 1> cards{};
+    for (std::int16_t base = 1; base <= kValuesPerSuit; ++base) {
+        for (CardIndex card = 1; card <= kCardCount; ++card) {
+            const int rank = rankOf(Deal{.baseValue = base}, card);
+            cards[static_cast<std::size_t>(base)][static_cast<std::size_t>(rank)] |= bitOf(card);
+        }
+    }
+    return cards;
+}();
+
 // Where the cards lie, as the test reads it.
 struct Layout {
     std::array<Cards, 4> columns{};
@@ -73,14 +85,9 @@ Layout layoutOf(const Deal& deal, const Position& p)
 // come to the end of a column.
 class Freedom {
 public:
-    Freedom(const Deal& deal, const Layout& l) : deal_(deal), l_(l)
+    Freedom(const Deal& deal, const Layout& l)
+        : deal_(deal), l_(l), byRank_(kCardsByRank[static_cast<std::size_t>(deal.baseValue)])
     {
-        for (int rank = 0; rank < kValuesPerSuit; ++rank) {
-            const auto value = static_cast<std::int16_t>((deal.baseValue - 1 + rank) % kValuesPerSuit + 1);
-            for (int suit = 0; suit < 4; ++suit) {
-                byRank_[static_cast<std::size_t>(rank)] |= bitOf(cardOf(static_cast<Suit>(suit), value));
-            }
-        }
     }
 
     // Adds cards until no rule adds one; true as soon as some column is found to come free.
@@ -162,7 +169,7 @@ private:
     Cards free_ = 0;
     Cards canGoHome_ = 0;
     Cards end_ = 0;
-    std::array<Cards, kValuesPerSuit> byRank_{};
+    const std::array<Cards, kValuesPerSuit>& byRank_;
 };
 
 }  // namespace

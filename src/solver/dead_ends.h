@@ -2,7 +2,7 @@
 // and no column place can ever come free again to take them.
 #pragma once
 
-#include "position.h"
+#include "compact_deal.h"
 
 namespace morvane::solver {
 

@@ -1,5 +1,5 @@
-// A deal as the solver sees it: a compact position, the moves a player can make from it, and what
-// they do. The rules here are read afresh from the game's rules, not shared with the game's code.
+// The moves a player can make from a position of a deal, and what they do. The rules here are read
+// afresh from the game's rules, not shared with the game's code.
 #pragma once
 
 #include <array>
@@ -8,66 +8,9 @@
 #include <span>
 #include <vector>
 
-#include "game/card.h"
+#include "compact_deal.h"
 
 namespace morvane::solver {
-
-// Where a card is taken from or put: the waste, or a place number as the game counts them,
-// 1..4 the foundations and 5..8 the columns under them.
-using Spot = std::int8_t;
-inline constexpr Spot kWaste = 0;
-constexpr Spot foundationSpot(int k) { return static_cast<Spot>(k); }
-constexpr Spot columnSpot(int k) { return static_cast<Spot>(k + 4); }
-constexpr bool isFoundation(Spot s) { return s >= 1 && s <= 4; }
-constexpr bool isColumn(Spot s) { return s >= 5 && s <= 8; }
-
-struct Move {
-    enum class Kind : std::uint8_t { Card, Stock, Recycle, Reserve };
-    Kind kind = Kind::Card;
-    std::int8_t card = 0;  // the card a Card move carries
-    Spot from = kWaste;
-    Spot to = kWaste;
-    // Clicks on the stock (turns, or the recycle of an empty stock) that bring the card to the
-    // top of the waste just before it is taken. The search plays them with the card, since they
-    // change nothing else; a solution spells them out as Stock and Recycle moves.
-    std::uint8_t clicks = 0;
-    friend bool operator==(const Move&, const Move&) = default;
-};
-
-// The cards in deal-position order (entry 0 unused): 1..4 start the columns, 5 is the base card,
-// 6..12 the reserve in the order it turns, 13..40 the stock in the order it turns.
-struct Deal {
-    std::array<CardIndex, 41> order{};
-    std::int16_t baseValue = 0;  // 1..10
-
-    static Deal fromOrder(const std::array<CardIndex, 41>& order);
-};
-
-inline constexpr int kFirstReservePosition = 6;
-inline constexpr int kReserveCards = 7;
-inline constexpr int kStockCards = 28;
-inline constexpr int kLongestColumn = 10;  // a column runs down the circle of values and stops at the base value
-
-struct Column {
-    std::int8_t count = 0;
-    std::array<std::int8_t, kLongestColumn> cards{};  // first card (row 1) first
-    std::int8_t last() const
-    {
-        assert(count > 0);
-        return cards[static_cast<std::size_t>(count - 1)];
-    }
-};
-
-struct Position {
-    std::array<std::int8_t, 4> foundationTop{};  // 0: empty
-    std::array<Column, 4> columns{};
-    // The stock's cards not yet played, one bit per stock deal position (bit i: position 13 + i).
-    // The lowest `waste` of them lie in the waste, the rest in the stock: a pass through the stock
-    // turns them in deal order, so the waste always holds the lower positions.
-    std::uint32_t stockLeft = 0;
-    std::int8_t waste = 0;
-    std::int8_t reserveTurned = 0;  // 0..7
-};
 
 inline constexpr std::size_t kMostMoves = 192;  // more than any position offers
 
@@ -81,8 +24,6 @@ struct MoveList {
     }
 };
 
-Position initialPosition(const Deal& deal);
-
 // Every move, or only the purposeful ones: no card taken off a foundation, and a column card
 // moved within the columns only when that empties its column or uncovers a card that can go on
 // at once. Hasty moves are purposeful moves where a card that can go onto a foundation goes there
@@ -90,9 +31,10 @@ Position initialPosition(const Deal& deal);
 // them alone proves no loss.
 enum class MoveSet { Every, Purposeful, Hasty };
 
-// The reductions that leave moves or positions out without losing any win (reductions.cpp and
-// seen_positions.cpp argue each). All are on unless switched off, which shows in a benchmark that
-// they change no verdict.
+// The five reductions that leave moves or positions out without losing any win (reductions.cpp
+// argues the first two, seen_positions.cpp the stock's reach, obeysTheClosure below why the
+// foundations may be alike, dead_ends.cpp the dead ends). All are on unless switched off, which shows in a benchmark
+// that they change no verdict.
 struct Pruning {
     bool lowCardsStayHome = true;  // no card ranked below every card still out comes off a foundation
     bool safeMovesFirst = true;    // a column card that nothing can need any more goes home at once

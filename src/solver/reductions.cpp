@@ -1,4 +1,4 @@
-// Two reductions of the search, each with the argument that it loses no win.
+// Safe moves home and low cards staying home: two of the search's five reductions, each argued.
 //
 // Both rest on one argument, about a set H of cards that lie on the foundations, apart perhaps from
 // one card at the end of a column that goes home first. Suppose that in a column nothing but cards
@@ -68,11 +68,6 @@ int safeFoundation(const Deal& deal, const Position& p, const HomeRanks& home, C
 }
 
 }  // namespace
-
-int rankOf(const Deal& deal, CardIndex card)
-{
-    return (valueOf(card) - deal.baseValue + kValuesPerSuit) % kValuesPerSuit;
-}
 
 // H: every card ranked below the lowest rank still out. Under a card of rank k only a card of rank
 // k - 1 goes, also in H, and H ranks at most 8 unless every card is home.

@@ -4,13 +4,9 @@
 #include <array>
 #include <optional>
 
-#include "position.h"
+#include "compact_deal.h"
 
 namespace morvane::solver {
-
-// A card's rank counts from the base value: 0 for a card of the base value, which opens a
-// foundation and ends a column, up to 9 for the value before it, which completes a foundation.
-int rankOf(const Deal& deal, CardIndex card);
 
 // How far the foundations have come: per suit the rank of its top (-1 while no foundation holds
 // the suit), and the lowest rank of a card still out. Read once per position for both reductions.

@@ -1,11 +1,13 @@
-// The search for a win: the promising moves first, each position visited once, by searches that
-// give up moves and soundness of a loss for speed, taking turns.
+// The search for a win: three searches taking turns, the promising moves first, each searching a
+// position at most once (it remembers the positions it has met), two of them giving up moves, and
+// with them the proof of a loss, for speed.
 #include "search.h"
 
 #include <algorithm>
 #include <array>
 #include <cassert>
 #include <ctime>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <span>
@@ -32,7 +34,7 @@ class Tally {
 public:
     explicit Tally(const Budget& budget) : budget_(budget) {}
 
-    void count() { ++positions_; }
+    void count(std::uint64_t positions) { positions_ += positions; }
     std::uint64_t positions() const { return positions_; }
     double milliseconds() const { return millisecondsSince(start_); }
 
@@ -43,8 +45,14 @@ public:
         if (positions_ >= turnEnds_) {
             return true;
         }
-        // The clock is read now and then: it costs more than a position.
-        return positions_ % 1024 == 0 && outOfBudget();
+        // The clock costs more than searching a position, so it is read once every few hundred
+        // positions searched, well within a millisecond. Not by the count of positions met, which
+        // stands still while a depth-first search goes back through positions it met long before.
+        if (++searchedSinceReading_ < kSearchedBetweenReadings) {
+            return false;
+        }
+        searchedSinceReading_ = 0;
+        return outOfBudget();
     }
 
     bool outOfBudget()
@@ -63,39 +71,19 @@ public:
     }
 
 private:
+    static constexpr int kSearchedBetweenReadings = 256;
+
     Budget budget_;
     double start_ = processorMilliseconds();
     std::uint64_t positions_ = 0;
     std::uint64_t turnEnds_ = 0;
+    int searchedSinceReading_ = 0;
     bool spent_ = false;
 };
 
 // Where a search stands after its turn: paused, out of positions to search (no win with its moves),
 // or won, with the moves as it played them (each card with its clicks).
 enum class Stand { Paused, Exhausted, Won };
-
-// One of the searches that take turns on a deal.
-class Search {
-public:
-    explicit Search(Tally& tally) : tally_(tally) {}
-    virtual ~Search() = default;
-    virtual Stand searchOn() = 0;
-    const std::vector<Move>& win() const { return win_; }
-    std::uint64_t positions() const { return positions_; }
-
-protected:
-    void count()
-    {
-        ++positions_;
-        tally_.count();
-    }
-
-    Tally& tally_;
-    std::vector<Move> win_;
-
-private:
-    std::uint64_t positions_ = 0;
-};
 
 struct Child {
     Position position;
@@ -137,6 +125,69 @@ private:
     std::array<Child, kMostMoves> children_{};
 };
 
+// One of the searches that take turns on a deal. A position counts once, when the search first
+// meets it: the deal's first position, then each new position a searched position's moves lead
+// to. So the count is also the number of positions the search remembers.
+class Search {
+public:
+    Search(const Deal& deal, Tally& tally, MoveSet set, const Pruning& pruning)
+        : deal_(deal), tally_(tally), set_(set), pruning_(pruning), seen_(pruning.stockReach, pruning.foundationsAlike)
+    {
+    }
+    virtual ~Search() = default;
+
+    Stand searchOn()
+    {
+        if (!begun_) {
+            begun_ = true;
+            const Position first = initialPosition(deal_);
+            seen_.insert(first);
+            count(1);
+            if (searchFirst(first)) {
+                return Stand::Won;
+            }
+        }
+        return searchFurther();
+    }
+
+    const std::vector<Move>& win() const { return win_; }
+    std::uint64_t positions() const { return positions_; }
+
+protected:
+    // The deal's first position is searched; true when one of its moves wins.
+    virtual bool searchFirst(const Position& first) = 0;
+    virtual Stand searchFurther() = 0;
+
+    bool mustPause() { return tally_.mustPause(); }
+
+    // The position is searched: the positions its moves lead to that are new to this search,
+    // counted, and remembered from now on.
+    std::span<const Child> newChildrenOf(const Position& p)
+    {
+        const std::span<const Child> children = children_.of(deal_, p, set_, pruning_, seen_);
+        count(children.size());
+        return children;
+    }
+
+    const Deal& deal_;
+    std::vector<Move> win_;
+
+private:
+    void count(std::uint64_t positions)
+    {
+        positions_ += positions;
+        tally_.count(positions);
+    }
+
+    Tally& tally_;
+    MoveSet set_;
+    Pruning pruning_;
+    SeenPositions seen_;
+    NewChildren children_;
+    bool begun_ = false;
+    std::uint64_t positions_ = 0;
+};
+
 struct Frame {
     Position position;
     std::size_t movesEnd = 0;  // this frame's untried moves are pending[next, movesEnd)
@@ -147,27 +198,20 @@ struct Frame {
 // times is a deep one.
 class DepthFirst : public Search {
 public:
-    DepthFirst(const Deal& deal, Tally& tally, MoveSet set, const Pruning& pruning)
-        : Search(tally), deal_(deal), set_(set), pruning_(pruning), seen_(pruning.stockReach, pruning.foundationsAlike)
-    {
-        seen_.insert(initialPosition(deal_));
-    }
+    using Search::Search;
 
-    Stand searchOn() override
+private:
+    bool searchFirst(const Position& first) override { return enter(first); }
+
+    Stand searchFurther() override
     {
-        if (!begun_) {
-            begun_ = true;
-            if (enter(initialPosition(deal_))) {
-                return Stand::Won;
-            }
-        }
         while (!path_.empty()) {
             if (path_.back().next == path_.back().movesEnd) {
                 pending_.resize(path_.size() > 1 ? path_[path_.size() - 2].movesEnd : 0);
                 path_.pop_back();
                 continue;
             }
-            if (tally_.mustPause()) {
+            if (mustPause()) {
                 return Stand::Paused;
             }
             Position next = path_.back().position;
@@ -179,16 +223,13 @@ public:
         return Stand::Exhausted;
     }
 
-private:
-    // The position is searched: it joins the path with its moves to positions not seen before,
-    // which count as seen from now on. True when one of them is won.
+    // The position is searched: it joins the path with its moves to positions not seen before.
+    // True when one of them is won.
     bool enter(const Position& p)
     {
-        count();
         const std::size_t first = pending_.size();
-        for (const Child& child : children_.of(deal_, p, set_, pruning_, seen_)) {
+        for (const Child& child : newChildrenOf(p)) {
             if (isWon(deal_, child.position)) {
-                count();
                 for (const Frame& f : path_) {
                     win_.push_back(pending_[f.next - 1]);
                 }
@@ -201,75 +242,89 @@ private:
         return false;
     }
 
-    const Deal& deal_;
-    MoveSet set_;
-    Pruning pruning_;
-    SeenPositions seen_;
-    bool begun_ = false;
     std::vector<Frame> path_;
     std::vector<Move> pending_;
-    NewChildren children_;
 };
 
 // Best first: the position with the most cards on the foundations is searched next, the newest of
 // them among equals, so the search runs deep like the depth-first one until it builds up a
 // foundation, and falls back to the best position left when a line comes to nothing.
+//
+// Many positions it meets are never searched, so it keeps no position for each: a position waiting
+// its turn is the move from one it has searched, and a searched position is kept only until the
+// last of its waiting children is taken. What stays of every position met is its move and its
+// parent, to spell out a win.
 class BestFirst : public Search {
 public:
-    BestFirst(const Deal& deal, Tally& tally, MoveSet set, const Pruning& pruning)
-        : Search(tally), deal_(deal), set_(set), pruning_(pruning), seen_(pruning.stockReach, pruning.foundationsAlike)
+    using Search::Search;
+
+private:
+    static constexpr std::uint32_t kNoParent = UINT32_MAX;
+
+    // How a position met was reached: by `move` from the position of step `parent`.
+    struct Step {
+        std::uint32_t parent;
+        Move move;
+    };
+    // A position waiting its turn: its step, and the searched position its move is played from.
+    struct Waiting {
+        std::uint32_t step;
+        std::uint32_t from;
+    };
+    struct Kept {
+        Position position;
+        std::uint32_t waitingChildren;
+    };
+
+    bool searchFirst(const Position& first) override
     {
-        const Position start = initialPosition(deal_);
-        seen_.insert(start);
-        enqueue({start, kNoParent, {}});
+        steps_.push_back({kNoParent, {}});
+        return expand(first, 0);
     }
 
-    Stand searchOn() override
+    Stand searchFurther() override
     {
-        if (!begun_) {
-            begun_ = true;
-            count();
-        }
-        while (!tally_.mustPause()) {
-            const std::optional<std::uint32_t> next = takeBest();
+        while (!mustPause()) {
+            const std::optional<Waiting> next = takeBest();
             if (!next) {
                 return Stand::Exhausted;
             }
-            const Position p = nodes_[*next].position;
-            for (const Child& child : children_.of(deal_, p, set_, pruning_, seen_)) {
-                count();
-                enqueue({child.position, *next, child.move});
-                if (isWon(deal_, child.position)) {
-                    win_ = winTo(nodes_.size() - 1);
-                    return Stand::Won;
-                }
+            Position p = kept_[next->from].position;
+            play(deal_, p, steps_[next->step].move);
+            release(next->from);
+            if (expand(p, next->step)) {
+                return Stand::Won;
             }
         }
         return Stand::Paused;
     }
 
-private:
-    static constexpr std::uint32_t kNoParent = UINT32_MAX;
-
-    struct Node {
-        Position position;
-        std::uint32_t parent;
-        Move move;  // the move from the parent
-    };
-
-    // A position new to the search waits its turn.
-    void enqueue(const Node& node)
+    // The position of step `step` is searched: the new positions its moves lead to wait their turn,
+    // and it is kept for them. True when one of them is won.
+    bool expand(const Position& p, std::uint32_t step)
     {
-        waiting_[static_cast<std::size_t>(foundationCards(node.position))].push_back(
-            static_cast<std::uint32_t>(nodes_.size()));
-        nodes_.push_back(node);
+        const std::span<const Child> children = newChildrenOf(p);
+        if (children.empty()) {
+            return false;
+        }
+        const std::uint32_t from = keep(p, children.size());
+        for (const Child& child : children) {
+            const auto id = static_cast<std::uint32_t>(steps_.size());
+            steps_.push_back({step, child.move});
+            if (isWon(deal_, child.position)) {
+                win_ = movesTo(id);
+                return true;
+            }
+            waiting_[static_cast<std::size_t>(foundationCards(child.position))].push_back({id, from});
+        }
+        return false;
     }
 
-    std::optional<std::uint32_t> takeBest()
+    std::optional<Waiting> takeBest()
     {
         for (auto it = waiting_.rbegin(); it != waiting_.rend(); ++it) {
             if (!it->empty()) {
-                const std::uint32_t best = it->back();
+                const Waiting best = it->back();
                 it->pop_back();
                 return best;
             }
@@ -277,33 +332,51 @@ private:
         return std::nullopt;
     }
 
+    std::uint32_t keep(const Position& p, std::size_t children)
+    {
+        const Kept kept{p, static_cast<std::uint32_t>(children)};
+        if (freeSlots_.empty()) {
+            kept_.push_back(kept);
+            return static_cast<std::uint32_t>(kept_.size() - 1);
+        }
+        const std::uint32_t slot = freeSlots_.back();
+        freeSlots_.pop_back();
+        kept_[slot] = kept;
+        return slot;
+    }
+
+    void release(std::uint32_t slot)
+    {
+        if (--kept_[slot].waitingChildren == 0) {
+            freeSlots_.push_back(slot);
+        }
+    }
+
     int foundationCards(const Position& p) const
     {
         int cards = 0;
         for (const std::int8_t top : p.foundationTop) {
-            cards += top == 0 ? 0 : (valueOf(top) - deal_.baseValue + kValuesPerSuit) % kValuesPerSuit + 1;
+            cards += top == 0 ? 0 : rankOf(deal_, top) + 1;
         }
         return cards;
     }
 
-    std::vector<Move> winTo(std::size_t won) const
+    std::vector<Move> movesTo(std::uint32_t step) const
     {
-        std::vector<Move> win;
-        for (std::uint32_t i = static_cast<std::uint32_t>(won); nodes_[i].parent != kNoParent; i = nodes_[i].parent) {
-            win.push_back(nodes_[i].move);
+        std::vector<Move> moves;
+        for (std::uint32_t i = step; steps_[i].parent != kNoParent; i = steps_[i].parent) {
+            moves.push_back(steps_[i].move);
         }
-        std::reverse(win.begin(), win.end());
-        return win;
+        std::reverse(moves.begin(), moves.end());
+        return moves;
     }
 
-    const Deal& deal_;
-    MoveSet set_;
-    Pruning pruning_;
-    SeenPositions seen_;
-    bool begun_ = false;
-    std::vector<Node> nodes_;
-    std::array<std::vector<std::uint32_t>, kCardCount + 1> waiting_;  // by cards on the foundations
-    NewChildren children_;
+    // Deques, which grow without copying what they hold: a vector of millions would stop the
+    // search for milliseconds each time it doubled.
+    std::deque<Step> steps_;
+    std::array<std::deque<Waiting>, kCardCount + 1> waiting_;  // by cards on the foundations
+    std::deque<Kept> kept_;
+    std::deque<std::uint32_t> freeSlots_;
 };
 
 }  // namespace

@@ -11,8 +11,9 @@ namespace morvane::solver {
 
 enum class Outcome { Won, Lost, Unknown };
 
-// Where the search gives up and answers "unknown": after this many positions or milliseconds of
-// processor time; 0 means no limit. A limit in positions gives the same answer on every machine.
+// Where the search gives up and answers "unknown": after this many positions met (search.cpp says
+// how they are counted) or milliseconds of processor time; 0 means no limit. A limit in positions
+// gives the same answer on every machine.
 struct Budget {
     std::uint64_t positions = 0;
     double milliseconds = 0.0;
@@ -26,7 +27,8 @@ struct Result {
 };
 
 // Won: the moves win the deal. Lost: every position that can be reached was searched and none is
-// won. Unknown: the budget ran out first.
+// won, unless two positions shared a fingerprint (seen_positions.h). Unknown: the budget ran out
+// first.
 Result solve(const Deal& deal, const Budget& budget, const Pruning& pruning = {});
 
 const char* outcomeName(Outcome outcome);

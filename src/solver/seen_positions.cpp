@@ -137,38 +137,75 @@ void SeenPositions::reserve(std::size_t more)
 
 bool SeenPositions::insert(const Position& p, const Fingerprint& f)
 {
-    Slot& slot = slotOf(f.a, static_cast<std::uint32_t>(f.b));
+    moveOn();
+    const auto b = static_cast<std::uint32_t>(f.b);
+    if (moved_ < previous_.size()) {
+        // Still moving: the fingerprint may wait in the old table.
+        if (const Slot& old = previous_.slotOf(f.a, b); old.reached != 0) {
+            merge(old);
+        }
+    }
+    Slot& slot = slots_.slotOf(f.a, b);
     if ((slot.reached & (1U << p.waste)) != 0) {
         return false;
     }
     size_ += slot.reached == 0 ? 1 : 0;
     slot.a = f.a;
-    slot.b = static_cast<std::uint32_t>(f.b);
+    slot.b = b;
     slot.reached |= reachedByClicks(p, stockReach_);
     return true;
 }
 
-// The slot of the fingerprint, or the empty slot where it goes.
-SeenPositions::Slot& SeenPositions::slotOf(std::uint64_t a, std::uint32_t b)
+SeenPositions::Slot& SeenPositions::Table::slotOf(std::uint64_t a, std::uint32_t b) const
 {
-    const std::size_t mask = slots_.size() - 1;
+    const std::size_t mask = size() - 1;
     for (std::size_t i = a & mask;; i = (i + 1) & mask) {
-        Slot& slot = slots_[i];
+        Slot& slot = (*this)[i];
         if (slot.reached == 0 || (slot.a == a && slot.b == b)) {
             return slot;
         }
     }
 }
 
+// A slot of the old table joins the new one, or the same fingerprint there, which may have been
+// merged already: the same slot merged twice changes nothing.
+void SeenPositions::merge(const Slot& s)
+{
+    Slot& to = slots_.slotOf(s.a, s.b);
+    to.a = s.a;
+    to.b = s.b;
+    to.reached |= s.reached;
+}
+
+// Moving a table of tens of millions of positions at once would stop the search for a second or
+// more. Moved a few slots at each insert, the old table is gone long before the new one is full:
+// it holds `n` slots with at most 3n/4 positions, and the new one takes 3n/4 inserts more before it
+// grows again.
+void SeenPositions::moveOn()
+{
+    constexpr std::size_t kSlotsMovedPerInsert = 64;
+    constexpr std::size_t kSlotsHandedBackPerInsert = 1024;
+    if (moved_ < previous_.size()) {
+        for (const std::size_t end = std::min(moved_ + kSlotsMovedPerInsert, previous_.size()); moved_ < end; ++moved_) {
+            if (const Slot& s = previous_[moved_]; s.reached != 0) {
+                merge(s);
+            }
+        }
+    } else if (handedBack_ < previous_.size()) {
+        handedBack_ = std::min(handedBack_ + kSlotsHandedBackPerInsert, previous_.size());
+        previous_.handBackUpTo(handedBack_);
+    }
+}
+
 void SeenPositions::grow()
 {
-    std::vector<Slot> old(slots_.size() * 2);
-    old.swap(slots_);
-    for (const Slot& s : old) {
-        if (s.reached != 0) {
-            slotOf(s.a, s.b) = s;
-        }
+    while (handedBack_ < previous_.size()) {
+        moveOn();
     }
+    previous_ = std::move(slots_);
+    slots_ = Table(previous_.size() * 2);
+    moved_ = 0;
+    handedBack_ = 0;
 }
 
 }  // namespace morvane::solver

@@ -37,8 +37,9 @@ Position laidOut(std::vector<std::vector<std::int8_t>> columns, std::array<std::
 }
 
 // The reductions on, the foundations told apart by their places as the game tells them.
-constexpr Pruning kExactRules{true, true, true, false};
-constexpr Pruning kNoPruning{false, false, false, false, false};
+constexpr Pruning kExactRules{.foundationsAlike = false};
+constexpr Pruning kNoPruning{
+    .lowCardsStayHome = false, .safeMovesFirst = false, .stockReach = false, .foundationsAlike = false, .deadEnds = false};
 
 bool offers(const Deal& deal, const Position& p, const Move& m, const Pruning& pruning = kExactRules)
 {
@@ -46,6 +47,9 @@ bool offers(const Deal& deal, const Position& p, const Move& m, const Pruning& p
     legalMoves(deal, p, moves, MoveSet::Every, pruning);
     return std::find(moves.items.begin(), moves.items.begin() + moves.size, m) != moves.items.begin() + moves.size;
 }
+
+// A foundation's top taken down onto the first column.
+Move down(std::int8_t card, int k) { return {Move::Kind::Card, card, foundationSpot(k), columnSpot(1)}; }
 
 constexpr Move kKingUnderAce{Move::Kind::Card, 30, columnSpot(2), columnSpot(1)};
 
@@ -59,9 +63,6 @@ TEST(SolverMoves, AKingGoesUnderAnAceOfTheOtherGroupUnlessTheBaseValueIsOne)
 TEST(SolverMoves, CompleteFoundationsFromTheFirstOnwardKeepTheirTops)
 {
     const Deal deal = dealWithBase(1);
-    const auto down = [](std::int8_t card, int k) {
-        return Move{Move::Kind::Card, card, foundationSpot(k), columnSpot(1)};
-    };
     const Position firstTwoComplete = laidOut({}, {10, 20, 29, 0});
     EXPECT_FALSE(offers(deal, firstTwoComplete, down(10, 1)));
     EXPECT_FALSE(offers(deal, firstTwoComplete, down(20, 2)));
@@ -81,9 +82,8 @@ TEST(SolverMoves, TheStockTurnsThreeOrWhatIsLeftAndGoesRoundThroughTheRecycle)
     legalMoves(deal, p, moves, MoveSet::Every, kExactRules);
     std::vector<std::pair<int, int>> fromWaste;  // card, clicks
     for (int i = 0; i < moves.size; ++i) {
-        if (moves.items[static_cast<std::size_t>(i)].from == kWaste) {
-            fromWaste.emplace_back(moves.items[static_cast<std::size_t>(i)].card,
-                                   moves.items[static_cast<std::size_t>(i)].clicks);
+        if (const Move& m = moves.items[static_cast<std::size_t>(i)]; m.from == kWaste) {
+            fromWaste.emplace_back(m.card, m.clicks);
         }
     }
     // Ten turns bring up deal positions 15, 18, ... 39 and the last card, 40; the eleventh click
@@ -112,24 +112,21 @@ TEST(SolverReductions, ACardNothingCanNeedAnyMoreGoesHomeAsTheOnlyMove)
 {
     const Deal deal = dealWithBase(1);
     const Move home{Move::Kind::Card, 4, columnSpot(1), foundationSpot(1)};
-    const auto onlyMove = [&](const Position& p) {
+    const auto onlyMove = [&](const Position& p, const Move& m) {
         MoveList moves;
         legalMoves(deal, p, moves);
-        return moves.size == 1 && moves.items[0] == home;
+        return moves.size == 1 && moves.items[0] == m;
     };
     // The 4 of Denari: both long 3s and every card up to the 2s are home.
-    EXPECT_TRUE(onlyMove(laidOut({{4}, {27}}, {3, 12, 23, 33})));
+    EXPECT_TRUE(onlyMove(laidOut({{4}, {27}}, {3, 12, 23, 33}), home));
     EXPECT_FALSE(offers(deal, laidOut({{4}, {28, 17}}, {3, 12, 23, 33}), {Move::Kind::Card, 17, columnSpot(2), columnSpot(3)}));
     EXPECT_TRUE(offers(deal, laidOut({{4}, {28, 17}}, {3, 12, 23, 33}), {Move::Kind::Card, 17, columnSpot(2), columnSpot(3)},
                        kNoPruning));
     // The 3 of Bastoni is out and could go under it; or the 2 of Coppe, which could go under a long 3.
-    EXPECT_FALSE(onlyMove(laidOut({{4}, {27}}, {3, 12, 22, 33})));
-    EXPECT_FALSE(onlyMove(laidOut({{4}, {27}}, {3, 11, 23, 33})));
+    EXPECT_FALSE(onlyMove(laidOut({{4}, {27}}, {3, 12, 22, 33}), home));
+    EXPECT_FALSE(onlyMove(laidOut({{4}, {27}}, {3, 11, 23, 33}), home));
     // A card of the base value goes at once only as the last one out: it has one foundation to open.
-    MoveList moves;
-    legalMoves(deal, laidOut({{31}, {27}}, {1, 11, 21, 0}), moves);
-    EXPECT_EQ(moves.size, 1);
-    EXPECT_EQ(moves.items[0], (Move{Move::Kind::Card, 31, columnSpot(1), foundationSpot(4)}));
+    EXPECT_TRUE(onlyMove(laidOut({{31}, {27}}, {1, 11, 21, 0}), {Move::Kind::Card, 31, columnSpot(1), foundationSpot(4)}));
     EXPECT_TRUE(offers(deal, laidOut({{31}, {27}}, {1, 11, 0, 0}), {Move::Kind::Card, 31, columnSpot(1), foundationSpot(3)}));
     EXPECT_TRUE(offers(deal, laidOut({{31}, {27}}, {1, 11, 0, 0}), {Move::Kind::Card, 31, columnSpot(1), foundationSpot(4)}));
 }
@@ -139,9 +136,6 @@ TEST(SolverReductions, CardsRankedBelowEveryCardOutStayHome)
     const Deal deal = dealWithBase(1);
     // Up to the 3 of Denari and the 2s of the others home: the lowest card out ranks 2.
     const Position p = laidOut({{}, {40}}, {3, 12, 22, 32});
-    const auto down = [](std::int8_t card, int k) {
-        return Move{Move::Kind::Card, card, foundationSpot(k), columnSpot(1)};
-    };
     EXPECT_TRUE(offers(deal, p, down(3, 1)));
     for (int k = 2; k <= 4; ++k) {
         EXPECT_FALSE(offers(deal, p, down(p.foundationTop[static_cast<std::size_t>(k - 1)], k))) << k;
@@ -178,6 +172,16 @@ TEST(SolverReductions, APositionThatClicksLeadToFromOneSeenIsSeen)
     EXPECT_FALSE(without.insert(offRound));
 }
 
+// The table grows as positions come, its old slots moving into the new a few at a time: nothing
+// seen is forgotten, whether its slot has moved yet or not.
+TEST(SolverReductions, TheSeenTableForgetsNothingAsItGrows)
+{
+    SeenPositions seen(false, false);
+    for (std::uint32_t i = 1; i <= 100'000; ++i) {
+        ASSERT_TRUE(seen.insert(Position{.stockLeft = i}) && !seen.insert(Position{.stockLeft = i / 2 + 1})) << i;
+    }
+}
+
 // With the foundations alike, positions with the foundations in another order are one, and a line
 // that takes a closed top down is found out afterwards. (That one empty foundation stands for all
 // and a closed top is offered, the move check against the game shows.)
@@ -195,10 +199,8 @@ TEST(SolverReductions, FoundationsAlikeDifferOnlyByTheClosure)
     EXPECT_TRUE(seenApart.insert(swapped));
 
     const Position firstTwoComplete = laidOut({}, {10, 20, 29, 0});
-    const Move closedTopDown{Move::Kind::Card, 20, foundationSpot(2), columnSpot(1)};
-    const Move openTopDown{Move::Kind::Card, 29, foundationSpot(3), columnSpot(1)};
-    EXPECT_FALSE(obeysTheClosure(deal, firstTwoComplete, std::vector<Move>{openTopDown, closedTopDown}));
-    EXPECT_TRUE(obeysTheClosure(deal, firstTwoComplete, std::vector<Move>{openTopDown}));
+    EXPECT_FALSE(obeysTheClosure(deal, firstTwoComplete, std::vector<Move>{down(29, 3), down(20, 2)}));
+    EXPECT_TRUE(obeysTheClosure(deal, firstTwoComplete, std::vector<Move>{down(29, 3)}));
 }
 
 // Base value 1, the ace of Denari on the first foundation, the other aces and the 2 to 5 of
@@ -239,10 +241,8 @@ TEST(SolverReductions, ADeadEndIsAPositionWhereNoColumnCanEverComeFree)
 TEST(SolverReductions, TheSearchOfEveryMoveStopsAtDeadEnds)
 {
     const Deal deal = morvane::seededDeal(1151);
-    Pruning withoutDeadEnds;
-    withoutDeadEnds.deadEnds = false;
     const Result with = solve(deal, {2'000'000, 0.0});
-    const Result without = solve(deal, {2'000'000, 0.0}, withoutDeadEnds);
+    const Result without = solve(deal, {2'000'000, 0.0}, {.deadEnds = false});
     ASSERT_EQ(with.outcome, Outcome::Lost);
     ASSERT_EQ(without.outcome, Outcome::Lost);
     EXPECT_LT(4 * with.positions, without.positions);
