@@ -36,17 +36,18 @@ done
 
 # An option of --help in a manual page at 80 columns stands whole wherever it stands on a line as wide as
 # the page: never hyphenated, never broken at its own dashes.
+# render PROGRAM WIDTH: its manual page as plain text at WIDTH columns.
+render() { LC_ALL=C.UTF-8 MANWIDTH=$2 MANPAGER=cat man -l "$tree/usr/share/man/man6/$1.6.gz" 2>/dev/null; }
 for program in morvane morvane-solve; do
-  render() { LC_ALL=C.UTF-8 MANWIDTH=$1 MANPAGER=cat man -l "$tree/usr/share/man/man6/$program.6.gz" 2>/dev/null; }
   options=$(env -u DISPLAY -u WAYLAND_DISPLAY "$tree/usr/games/$program" --help |
     grep -oE -- '(^|[][[:space:]|,(])--?[[:alnum:]][[:alnum:]-]*' | sed -E 's/^[^-]+//' | sort -u)
   [ -n "$options" ] || fail "$program --help names no option"
   for option in $options; do
     whole="(^|[^[:alnum:]-])$option([^[:alnum:]-]|\$)"
-    wide=$(render 1000 | grep -oE -- "$whole" | wc -l)
-    narrow=$(render 80 | grep -oE -- "$whole" | wc -l)
+    wide=$(render "$program" 1000 | grep -oE -- "$whole" | wc -l)
+    narrow=$(render "$program" 80 | grep -oE -- "$whole" | wc -l)
     [ "$wide" -gt 0 ] || fail "the manual page $program(6) does not name $option"
-    [ "$narrow" -eq "$wide" ] || fail "the manual page $program(6) breaks $option at 80 columns: $(render 80 | grep -E -- "${option:0:6}")"
+    [ "$narrow" -eq "$wide" ] || fail "the manual page $program(6) breaks $option at 80 columns: $(render "$program" 80 | grep -E -- "${option:0:6}")"
   done
 done
 
