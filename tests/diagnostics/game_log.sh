@@ -18,8 +18,10 @@ cp "$game" "$(dirname "$game")/carta.wav" "$out/game/"
 cp "$(dirname "$game")/Music/finale.mid" "$out/game/Music/"
 missing="$out/game/Music/10vazid.mid"
 
-# The fonts' folder is hidden behind an empty one in a mount namespace of the game's own; where the machine
-# allows none, the game runs with its fonts and only the sound is checked.
+# The fonts' folder is hidden, in a mount namespace of the game's own, behind one that holds only an empty
+# Liberation Sans; where the machine allows no such namespace, the game runs with its fonts and only the
+# sound is checked.
+: > "$out/no-fonts/LiberationSans-Regular.ttf"
 hide_fonts=(unshare --map-root-user --mount sh -c 'mount --bind "$0" "$1" && exec "$2"' "$out/no-fonts" "$fonts")
 "${hide_fonts[@]}" true 2>/dev/null || hide_fonts=()
 
@@ -58,9 +60,10 @@ run_and_quit on 'QT_LOGGING_RULES=morvane.*=true'
 grep -qF "morvane.sound: sound file $missing is missing" "$out/on.err" ||
   fail "with the diagnostics on, the missing music was not named; standard error: $(cat "$out/on.err")"
 if [ ${#hide_fonts[@]} -gt 0 ]; then
-  for face in Serif-Regular Serif-Bold Serif-BoldItalic Sans-Regular; do
-    grep -qF "morvane.fonts: font file $fonts/Liberation$face.ttf is missing" "$out/on.err" ||
-      fail "with the diagnostics on, the missing Liberation$face was not named; standard error: $(cat "$out/on.err")"
+  for fault in "Serif-Regular.ttf is missing" "Serif-Bold.ttf is missing" "Serif-BoldItalic.ttf is missing" \
+    "Sans-Regular.ttf does not load"; do
+    grep -qF "morvane.fonts: font file $fonts/Liberation$fault; Qt's fallback font draws in its place" "$out/on.err" ||
+      fail "with the diagnostics on, the game did not say Liberation$fault; standard error: $(cat "$out/on.err")"
   done
 fi
 
@@ -71,4 +74,4 @@ if [ ${#hide_fonts[@]} -eq 0 ]; then
   echo "SKIPPED: no mount namespace could be made to hide the fonts; the missing fonts were not checked"
   exit 77
 fi
-echo "without its fonts the game drew its title, named each missing font file with the diagnostics on, and quit"
+echo "without its fonts the game drew its title, named each missing or broken font file with the diagnostics on, and quit"
