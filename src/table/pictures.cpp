@@ -2,8 +2,10 @@
 #include "pictures.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QIcon>
+#include <QLoggingCategory>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -16,19 +18,38 @@ const QColor kCardBorder(40, 40, 40);
 
 QString picturePath(const QString& name) { return QStringLiteral(":/assets/pictures/%1.svg").arg(name); }
 
-// The embedded fonts, registered once before the first picture, label or menu is drawn.
+// Only messages more severe than a warning would be on by default, and a missing font sends none.
+Q_LOGGING_CATEGORY(fontCategory, "morvane.fonts", QtCriticalMsg)
+
+// Registers one font file with Qt; what went wrong, or nothing when it loaded.
+const char* fontFault(const QString& path)
+{
+    if (!QFileInfo::exists(path)) {
+        return "is missing";
+    }
+    return QFontDatabase::addApplicationFont(path) < 0 ? "does not load" : nullptr;
+}
+
+// The system's Liberation faces, registered from their files once before the first picture, label or menu is
+// drawn: the serif, bold italic for the labels, regular and bold for the numerals and the title; the sans for
+// the menus and panels. A face whose file is missing or does not load is left to Qt's nearest font, and named
+// in morvane.fonts, which QT_LOGGING_RULES="morvane.*=true" turns on.
 void registerFonts()
 {
     static const bool registered = [] {
         for (const char* face : {"Serif-Regular", "Serif-Bold", "Serif-BoldItalic", "Sans-Regular"}) {
-            QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/Liberation%1.ttf").arg(face));
+            const QString path = QStringLiteral(MORVANE_FONT_FOLDER "/Liberation%1.ttf").arg(QLatin1String(face));
+            if (const char* fault = fontFault(path)) {
+                qCWarning(fontCategory).noquote()
+                    << QStringLiteral("font file %1 %2; Qt's fallback font draws in its place").arg(path, fault);
+            }
         }
         return true;
     }();
     static_cast<void>(registered);
 }
 
-QFont embeddedFont(const char* family, int pixelSize)
+QFont systemFont(const char* family, int pixelSize)
 {
     registerFonts();
     QFont font(QString::fromLatin1(family));
@@ -103,13 +124,13 @@ QCursor Pictures::smileyPointer() { return QCursor(renderSvg(QStringLiteral("smi
 
 QFont Pictures::tableFont(int pixelSize)
 {
-    QFont font = embeddedFont("Liberation Serif", pixelSize);
+    QFont font = systemFont("Liberation Serif", pixelSize);
     font.setBold(true);
     font.setItalic(true);
     return font;
 }
 
-QFont Pictures::windowFont(int pixelSize) { return embeddedFont("Liberation Sans", pixelSize); }
+QFont Pictures::windowFont(int pixelSize) { return systemFont("Liberation Sans", pixelSize); }
 
 QString Pictures::text(const QString& name)
 {

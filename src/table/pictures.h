@@ -24,9 +24,9 @@ public:
     static QIcon windowIcon();
     static QCursor smileyPointer();
 
-    // The table's serif, embedded with the game: bold italic at a size in pixels.
+    // The table's serif, the system's Liberation Serif: bold italic at a size in pixels.
     static QFont tableFont(int pixelSize);
-    // The plain sans of the menus and panels.
+    // The plain sans of the menus and panels, the system's Liberation Sans.
     static QFont windowFont(int pixelSize);
     // The rules and about texts, with their CR LF line ends turned into plain new lines.
     static QString text(const QString& name);

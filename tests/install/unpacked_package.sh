@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The Debian package as a player gets it: lintian finds no fault, the menu entry, the AppStream data
-# and the manual pages validate, every file in it is root's and dated at the last commit, the game and
-# its solver answer --help and --version without a display, and the package unpacked into any folder
-# plays with its music, with stray arguments or Qt's own, also after the unpacked tree has been moved.
+# and the manual pages validate, the pages show every option of --help whole at 80 columns, every file
+# in it is root's and dated at the last commit, the game and its solver answer --help and --version
+# without a display, the solver says what was wrong with a command line it refuses, and the package
+# unpacked into any folder plays with its music, with stray arguments or Qt's own, also after the
+# unpacked tree has been moved.
 set -euo pipefail
 deb=$1
 out=$2
@@ -32,6 +34,23 @@ for part in --ctrl-tarfile --fsys-tarfile; do
   [ -z "$odd" ] || fail "members not root's or not dated at the commit, $commit_time:"$'\n'"$odd"
 done
 
+# An option of --help in a manual page at 80 columns stands whole wherever it stands on a line as wide as
+# the page: never hyphenated, never broken at its own dashes.
+# render PROGRAM WIDTH: its manual page as plain text at WIDTH columns.
+render() { LC_ALL=C.UTF-8 MANWIDTH=$2 MANPAGER=cat man -l "$tree/usr/share/man/man6/$1.6.gz" 2>/dev/null; }
+for program in morvane morvane-solve; do
+  options=$(env -u DISPLAY -u WAYLAND_DISPLAY "$tree/usr/games/$program" --help |
+    grep -oE -- '(^|[][[:space:]|,(])--?[[:alnum:]][[:alnum:]-]*' | sed -E 's/^[^-]+//' | sort -u)
+  [ -n "$options" ] || fail "$program --help names no option"
+  for option in $options; do
+    whole="(^|[^[:alnum:]-])$option([^[:alnum:]-]|\$)"
+    wide=$(render "$program" 1000 | grep -oE -- "$whole" | wc -l)
+    narrow=$(render "$program" 80 | grep -oE -- "$whole" | wc -l)
+    [ "$wide" -gt 0 ] || fail "the manual page $program(6) does not name $option"
+    [ "$narrow" -eq "$wide" ] || fail "the manual page $program(6) breaks $option at 80 columns: $(render "$program" 80 | grep -E -- "${option:0:6}")"
+  done
+done
+
 # answers COMMAND ARGUMENT FIRST-WORDS: the command, with no display, prints FIRST-WORDS first and ends with 0.
 answers() {
   local said status=0
@@ -43,6 +62,28 @@ answers "$tree/usr/games/morvane" --help "Usage: "
 answers "$tree/usr/games/morvane" --version "morvane 1.0"
 answers "$tree/usr/games/morvane-solve" --help "usage: morvane-solve"
 answers "$tree/usr/games/morvane-solve" --version "morvane-solve 1.0"
+answers "$tree/usr/games/morvane-solve" -v "morvane-solve 1.0"
+
+# refuses REASON ARGUMENT...: the solver ends with status 2, saying in one line what was wrong and in a
+# second where the usage is.
+refuses() {
+  local reason=$1 said status=0
+  shift
+  said=$("$tree/usr/games/morvane-solve" "$@" 2>&1) || status=$?
+  [ "$status" -eq 2 ] && [ "$said" = "morvane-solve: $reason"$'\n'"Try 'morvane-solve --help'." ] ||
+    fail "morvane-solve $* ended with status $status, saying: $said"
+}
+refuses "--seed: 'x' is not a number" --seed x --count 1
+refuses "--count: '0' is less than 1" --seed 1 --count 0
+refuses "--budget-ms: '18446744073709551616' is too large" --budget-ms 18446744073709551616 --seed 1 --count 1
+refuses "--budget-positions needs a value" --seed 1 --count 1 --budget-positions
+refuses "'--fast' is not an option" --seed 1 --count 1 --fast
+refuses "--count is missing: give --seed and --count, or --cards" --seed 1
+refuses "--cards: '1 2 3' is not the 40 card indexes 1 to 40, each once" --cards "1 2 3"
+# A count agrees with its noun.
+summary=$("$tree/usr/games/morvane-solve" --seed 1 --count 1 --budget-positions 1 | sed -n 2p)
+[[ "$summary" == "1 deal from seed 1, budget 1 position (no time limit) per deal: "* ]] ||
+  fail "morvane-solve counted one deal as: $summary"
 
 play_session unpacked "$out" "$tree/usr/games/morvane" --no-such-option stray
 moved="$out/moved/somewhere else"

@@ -1,6 +1,7 @@
 // morvane-solve: how many of the game's deals can be won. Solves the deals of a run of seeds, or one
 // deal given as its cards, and prints one line per deal, then for seeds the counts and the share
 // won with its 95% confidence interval.
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -19,7 +20,7 @@ using namespace morvane;
 constexpr const char* kUsage =
     "usage: morvane-solve --seed S --count N [--budget-ms T] [--budget-positions P] [--moves]\n"
     "       morvane-solve --cards \"C1 C2 ... C40\" [--budget-ms T] [--budget-positions P] [--moves]\n"
-    "       morvane-solve --help | --version\n"
+    "       morvane-solve -h | --help | -v | --version\n"
     "Solves the deals of seeds S to S+N-1 (the game's own shuffle and deal, seeded with the number),\n"
     "or the one deal whose 40 card indexes are given in deal-position order (as --moves prints them).\n"
     "Each deal gives one line: seed, result (won, lost, unknown), positions met (each search counts a\n"
@@ -45,17 +46,17 @@ struct Options {
     bool moves = false;
 };
 
-// --help prints the usage and --version the name and version, both on standard output, and the
-// tool ends with status 0; any other command line is left to parse().
+// --help (-h) prints the usage and --version (-v) the name and version, both on standard output, and
+// the tool ends with status 0; any other command line is left to parse().
 std::optional<int> answerHelpOrVersion(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        if (arg == "--help") {
+        if (arg == "--help" || arg == "-h") {
             std::fputs(kUsage, stdout);
             return 0;
         }
-        if (arg == "--version") {
+        if (arg == "--version" || arg == "-v") {
             std::puts("morvane-solve " MORVANE_VERSION);
             return 0;
         }
@@ -63,14 +64,28 @@ std::optional<int> answerHelpOrVersion(int argc, char** argv)
     return std::nullopt;
 }
 
-std::optional<std::uint64_t> number(const char* text)
+// A command line not understood: one line on standard error saying what was wrong, and where the usage is.
+std::nullopt_t refuse(const std::string& what)
 {
-    char* end = nullptr;
-    const unsigned long long value = std::strtoull(text, &end, 10);
-    if (end == text || *end != '\0' || text[0] == '-') {
-        return std::nullopt;
+    std::fprintf(stderr, "morvane-solve: %s\nTry 'morvane-solve --help'.\n", what.c_str());
+    return std::nullopt;
+}
+
+std::string quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+
+// Reads a whole number written in decimal digits alone, from 1 when FROM_ONE, into VALUE; what is wrong
+// with the text, or nothing.
+const char* numberFault(const char* text, bool fromOne, std::uint64_t& value)
+{
+    if (*text == '\0' || std::string_view(text).find_first_not_of("0123456789") != std::string_view::npos) {
+        return "is not a number";
     }
-    return value;
+    errno = 0;
+    value = std::strtoull(text, nullptr, 10);
+    if (errno == ERANGE) {
+        return "is too large";
+    }
+    return fromOne && value == 0 ? "is less than 1" : nullptr;
 }
 
 // A switch that takes no value; false when the argument is none.
@@ -94,47 +109,68 @@ bool parseSwitch(std::string_view arg, Options& o)
     return true;
 }
 
+bool takesValue(std::string_view arg)
+{
+    return arg == "--seed" || arg == "--count" || arg == "--budget-ms" || arg == "--budget-positions" ||
+           arg == "--cards";
+}
+
+// The options read; or nothing, once the reason has been told.
 std::optional<Options> parse(int argc, char** argv)
 {
     Options o;
     bool seedGiven = false;
     bool countGiven = false;
     for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
+        const std::string arg = argv[i];
         if (parseSwitch(arg, o)) {
             continue;
         }
-        if (arg == "--cards" && i + 1 < argc) {
-            o.cards = solver::dealFromText(argv[++i]);
+        if (!takesValue(arg)) {
+            return refuse(quoted(arg) + " is not an option");
+        }
+        if (i + 1 == argc) {
+            return refuse(arg + " needs a value");
+        }
+        const char* text = argv[++i];
+        if (arg == "--cards") {
+            o.cards = solver::dealFromText(text);
             if (!o.cards) {
-                std::fputs("morvane-solve: --cards takes the 40 card indexes 1 to 40, each once\n", stderr);
-                return std::nullopt;
+                return refuse(arg + ": " + quoted(text) + " is not the 40 card indexes 1 to 40, each once");
             }
             continue;
         }
-        const std::optional<std::uint64_t> value = i + 1 < argc ? number(argv[i + 1]) : std::nullopt;
-        if (!value) {
-            return std::nullopt;
+        // Seeds count from 0, counts and budgets from 1.
+        std::uint64_t value = 0;
+        if (const char* fault = numberFault(text, arg != "--seed", value)) {
+            return refuse(arg + ": " + quoted(text) + " " + fault);
         }
-        ++i;
         if (arg == "--seed") {
-            o.seed = *value;
+            o.seed = value;
             seedGiven = true;
         } else if (arg == "--count") {
-            o.count = *value;
+            o.count = value;
             countGiven = true;
-        } else if (arg == "--budget-ms" && *value > 0) {
-            o.budgetMs = *value;
-        } else if (arg == "--budget-positions" && *value > 0) {
-            o.budgetPositions = *value;
+        } else if (arg == "--budget-ms") {
+            o.budgetMs = value;
         } else {
-            return std::nullopt;
+            o.budgetPositions = value;
         }
     }
-    if (o.cards ? seedGiven || countGiven : !seedGiven || !countGiven || o.count == 0) {
-        return std::nullopt;
+    if (o.cards && (seedGiven || countGiven)) {
+        return refuse("--cards takes neither --seed nor --count");
+    }
+    if (!o.cards && !(seedGiven && countGiven)) {
+        const char* missing = seedGiven ? "--count is missing" : countGiven ? "--seed is missing" : "nothing to solve";
+        return refuse(std::string(missing) + ": give --seed and --count, or --cards");
     }
     return o;
+}
+
+// A count and its noun, which agree in number: 1 deal, 2 deals.
+std::string counted(std::uint64_t n, const char* noun)
+{
+    return std::to_string(n) + " " + noun + (n == 1 ? "" : "s");
 }
 
 // Each budget given applies; with none, 2000 ms of processor time. Positions alone mean no time
@@ -166,7 +202,7 @@ Interval wilson(std::uint64_t k, std::uint64_t n)
 std::string budgetText(const solver::Budget& b)
 {
     const std::string ms = std::to_string(static_cast<long long>(b.milliseconds)) + " ms";
-    const std::string positions = std::to_string(b.positions) + " positions";
+    const std::string positions = counted(b.positions, "position");
     if (b.positions == 0) {
         return ms;
     }
@@ -195,8 +231,8 @@ std::string reductionsText(const solver::Pruning& p)
 solver::Outcome solveAndPrint(const std::string& name, const solver::Deal& deal, const Options& o)
 {
     const solver::Result r = solver::solve(deal, budgetOf(o), o.pruning);
-    std::printf("%s %s %llu positions %.2f ms\n", name.c_str(), solver::outcomeName(r.outcome),
-                static_cast<unsigned long long>(r.positions), r.milliseconds);
+    std::printf("%s %s %s %.2f ms\n", name.c_str(), solver::outcomeName(r.outcome),
+                counted(r.positions, "position").c_str(), r.milliseconds);
     if (o.moves && r.outcome == solver::Outcome::Won) {
         std::printf("  cards %s\n  moves %s\n", solver::dealText(deal).c_str(), solver::movesText(r.moves).c_str());
     }
@@ -213,7 +249,6 @@ int main(int argc, char** argv)
     }
     const std::optional<Options> options = parse(argc, argv);
     if (!options) {
-        std::fputs(kUsage, stderr);
         return 2;
     }
     if (options->cards) {
@@ -227,8 +262,8 @@ int main(int argc, char** argv)
     }
     const std::uint64_t won = counts[static_cast<int>(solver::Outcome::Won)];
     const Interval ci = wilson(won, options->count);
-    std::printf("%llu deals from seed %llu, budget %s per deal%s: %llu won, %llu lost, %llu unknown\n",
-                static_cast<unsigned long long>(options->count), static_cast<unsigned long long>(options->seed),
+    std::printf("%s from seed %llu, budget %s per deal%s: %llu won, %llu lost, %llu unknown\n",
+                counted(options->count, "deal").c_str(), static_cast<unsigned long long>(options->seed),
                 budgetText(budgetOf(*options)).c_str(), reductionsText(options->pruning).c_str(),
                 static_cast<unsigned long long>(won),
                 static_cast<unsigned long long>(counts[static_cast<int>(solver::Outcome::Lost)]),
