@@ -108,12 +108,14 @@ start_game "$game"
 sleep 0.5
 quit_within 2 "during the title pause"
 
-# At scales a desktop offers, 1.25 to 2: the window centred, or, larger than the screen at 2, with its
-# top-left corner on it; a card carried a few screen pixels and let go flies home and leaves the
-# screen exactly as the deal drew it, whichever way the carried card's edges fell between pixels.
+# At scales a desktop offers, 1.25 to 2: the window centred and wholly on the screen, its table
+# zoomed down where the table's own size at that scale would not fit (at 2); a card carried a few
+# screen pixels and let go flies home and leaves the screen exactly as the deal drew it, whichever
+# way the carried card's edges fell between pixels.
 for scale in 1.25 1.5 2; do
   start_game "$game"
-  [ "$X" -ge 0 ] && [ "$Y" -ge 0 ] || fail "at scale $scale the window's corner is off the screen, at $X,$Y"
+  [ "$X" -ge 0 ] && [ "$Y" -ge 0 ] && [ $((X + WIDTH)) -le 1024 ] && [ $((Y + HEIGHT)) -le 768 ] ||
+    fail "at scale $scale the window, $WIDTH x $HEIGHT at $X,$Y, is not wholly on the screen"
   sleep 4.5
   shot "dealt-$scale"
   for up in 2 4 6 8 10; do
