@@ -109,13 +109,14 @@ void TableWindow::placeOnScreen()
     const QRect whole = screen->geometry();
     const QRect available = screen->availableGeometry();
     const QSize room = available.size() - menus - kFrame;
-    const qreal zoom = std::min({1.0, static_cast<qreal>(room.width()) / table.width(),
-                                 static_cast<qreal>(room.height()) / table.height()});
+    const qreal zoom = std::min(
+        {1.0, static_cast<qreal>(room.width()) / table.width(), static_cast<qreal>(room.height()) / table.height()});
     if (zoom < 1.0) {
         resize(menus + table * zoom);
     }
     const auto within = [](int centred, int low, int high) { return std::max(low, std::min(centred, high)); };
-    move(within(whole.x() + (whole.width() - width()) / 2, available.x(), available.right() + 1 - width() - kFrame.width()),
+    move(within(whole.x() + (whole.width() - width()) / 2, available.x(),
+                available.right() + 1 - width() - kFrame.width()),
          within(whole.y() + (whole.height() - height()) / 2, available.y(),
                 available.bottom() + 1 - height() - kFrame.height()));
 }

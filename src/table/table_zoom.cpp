@@ -45,10 +45,7 @@ QRect TableZoom::toTable(const QRect& view) const
     return QRectF(topLeft, QSizeF(view.size()) / factor_).toAlignedRect();
 }
 
-QRect TableZoom::wholeTable() const
-{
-    return {0, 0, geometry::kTableWidth, static_cast<int>(std::ceil(bottom_))};
-}
+QRect TableZoom::wholeTable() const { return {0, 0, geometry::kTableWidth, static_cast<int>(std::ceil(bottom_))}; }
 
 void TableZoom::apply(QPainter& painter) const
 {

@@ -39,7 +39,8 @@ const std::array<PanelLayout, 3> kLayouts{{{"Text2", "rules_en", 0.0, 0.6, 0.0F,
 QRect tableBox(const PanelLayout& layout)
 {
     const double height = geometry::kTableHeight;
-    const double width = layout.widthTwips > 0 ? geometry::fromTwips(layout.widthTwips) : layout.widthPerHeight * height;
+    const double width =
+        layout.widthTwips > 0 ? geometry::fromTwips(layout.widthTwips) : layout.widthPerHeight * height;
     return {static_cast<int>(layout.leftPerHeight * height), 0, static_cast<int>(width),
             static_cast<int>(geometry::fromTwips(layout.heightTwips))};
 }

@@ -322,8 +322,8 @@ void TableWindowTest::playRandomly(std::mt19937& chance, Hand& hand)
         std::vector<QPoint> tops;
         for (int c = 1; c <= morvane::kCardCount; ++c) {
             const auto& card = window_->table().card(c);
-            const QPoint top = onScreen({card.Left + 10.0F + static_cast<float>(below(44)),
-                                         card.Top + 5.0F + static_cast<float>(below(20))});
+            const QPoint top = onScreen(
+                {card.Left + 10.0F + static_cast<float>(below(44)), card.Top + 5.0F + static_cast<float>(below(20))});
             if (card.Left < 594 && top.y() < view()->height()) {
                 tops.push_back(top);
             }
