@@ -34,10 +34,7 @@ QRectF TableZoom::toView(const QRectF& table) const
     return {left_ + table.x() * factor_, table.y() * factor_, table.width() * factor_, table.height() * factor_};
 }
 
-QRect TableZoom::toView(const QRect& table) const
-{
-    return toView(QRectF(table)).toAlignedRect().adjusted(-1, -1, 1, 1);
-}
+QRect TableZoom::toView(const QRect& table) const { return toView(QRectF(table)).toAlignedRect(); }
 
 QRect TableZoom::toTable(const QRect& view) const
 {

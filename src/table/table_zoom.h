@@ -24,7 +24,7 @@ public:
 
     QPointF toTable(QPointF viewPoint) const;
     QRectF toView(const QRectF& table) const;
-    // Every view pixel that a drawing over these table pixels may touch, and a pixel round them.
+    // Every view pixel that these table pixels cover, in part or whole.
     QRect toView(const QRect& table) const;
     // Every table pixel that these view pixels show, in part or whole.
     QRect toTable(const QRect& view) const;

@@ -372,7 +372,8 @@ QImage TableWindowTest::shownTable()
 
 // The view lies under the menu bar, as high as the menu's font makes it; a view lower by a pixel or
 // three moves the table's pixels against the screen's by a fraction at pixel ratios 1.25 to 1.75.
-// A grown window zooms the table by an odd factor, with room left below it or either side of it.
+// A grown window zooms the table by an odd factor, with room left below it or either side of it; a
+// window on a small screen zooms it below 1.
 void TableWindowTest::partialRepaintsMatchAFullRepaint_data()
 {
     QTest::addColumn<int>("lower");
@@ -382,6 +383,7 @@ void TableWindowTest::partialRepaintsMatchAFullRepaint_data()
     }
     QTest::addRow("zoom 1.37, room below") << 0 << QSize(814, 640);
     QTest::addRow("zoom 1.6, room either side") << 1 << QSize(1100, 680);
+    QTest::addRow("zoom 0.7, on a small screen") << 0 << QSize(416, 300);
 }
 
 // Four hundred random events; after each ten of them, which may end with a card in the hand, the
