@@ -19,9 +19,9 @@ int main(int argc, char* argv[])
     help->addAction(QStringLiteral("English"));
     help->addAction(QStringLiteral("Italiano"));
     window.menuBar()->addAction(QStringLiteral("&Info"));
-    auto* table = new QWidget;
-    table->setFixedSize(594, 425);
-    window.setCentralWidget(table);
+    // Opens at the table's size and, like the game, may be resized.
+    window.setCentralWidget(new QWidget);
+    window.resize(594, 425 + window.menuBar()->sizeHint().height());
     window.show();
     return QApplication::exec();
 }

@@ -3,22 +3,26 @@
 # hovers over the table and while it drags a column card, for the bare Qt window and the game
 # (and an older build of the game, if given) in turn, at scale 1, 1.5 and 2.
 # Usage: bench/pointer_cost.sh [rounds [older morvane binary]]
+# SCALES="1" runs only those scales; ONLY="game" (or bare, older) only those programs; FILL=1 makes
+# each window fill a screen of 1920 x 1080, as maximised, the table zoomed to fit.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 rounds=${1:-7}
 older=${2:-}
 events=300
+scales=${SCALES:-1 1.5 2}
+only=${ONLY:-bare older game}
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DMORVANE_BENCH=ON >/dev/null
 cmake --build build-bench --target morvane bare_window >/dev/null
 
 source bench/xvfb.sh
-start_xvfb 2400x1800x24
+if [ -n "${FILL:-}" ]; then start_xvfb 1920x1080x24; else start_xvfb 2400x1800x24; fi
 export QT_LOGGING_RULES='*.warning=false' SDL_AUDIODRIVER=none
 
 # Nanoseconds on the processor of every thread of a process.
 cpu_ns() { cat /proc/"$1"/task/*/schedstat | awk '{ sum += $1 } END { printf "%d", sum }'; }
 
-# One motion every 1/60 s along three loops of an ellipse over the table, in table pixels times the scale.
+# One motion every 1/60 s along three loops of an ellipse over the table, in table pixels times the zoom.
 path() {
   awk -v n="$events" -v s="$1" -v ox="$2" -v oy="$3" 'BEGIN {
     for (i = 0; i < n; i++) {
@@ -45,20 +49,28 @@ measure() {
 }
 
 run() {
-  local who=$1 title=$2 settle=$3 scale=$4 program=$5 pid window ox oy moves
+  local who=$1 title=$2 settle=$3 scale=$4 program=$5 pid window ox oy zoom menu moves
+  case " $only " in *" $who "*) ;; *) return ;; esac
   QT_SCALE_FACTOR=$scale "$program" >/dev/null 2>&1 &
   pid=$!
   window=$(xdotool search --sync --onlyvisible --name "^$title\$" | head -n1)
-  sleep "$settle"
   eval "$(xdotool getwindowgeometry --shell "$window")"
-  ox=$X
-  oy=$(scaled $((Y + HEIGHT)) -425 "$scale")
-  moves=$(path "$scale" "$ox" "$oy")
+  menu=$(scaled "$HEIGHT" -425 "$scale")
+  if [ -n "${FILL:-}" ]; then
+    xdotool windowmove "$window" 0 0 windowsize "$window" 1920 1080
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+  fi
+  sleep "$settle"
+  # The table as the game zooms it to fit below the menu bar, at the top and centred across.
+  read -r ox zoom <<<"$(awk -v x="$X" -v w="$WIDTH" -v h="$((HEIGHT - menu))" 'BEGIN {
+    z = w / 594 < h / 425 ? w / 594 : h / 425; printf "%d %.6f", x + (w - 594 * z) / 2, z }')"
+  oy=$((Y + menu))
+  moves=$(path "$zoom" "$ox" "$oy")
   echo "$round $scale $who hover $(measure "$pid" "$moves")"
   # Press on the first column's card, carry it round the same path, bring it back and let go.
-  xdotool mousemove "$(scaled "$ox" 122 "$scale")" "$(scaled "$oy" 170 "$scale")" mousedown 1 sleep 0.2
+  xdotool mousemove "$(scaled "$ox" 122 "$zoom")" "$(scaled "$oy" 170 "$zoom")" mousedown 1 sleep 0.2
   echo "$round $scale $who drag $(measure "$pid" "$moves")"
-  xdotool mousemove "$(scaled "$ox" 122 "$scale")" "$(scaled "$oy" 170 "$scale")" sleep 0.1 mouseup 1 sleep 0.2
+  xdotool mousemove "$(scaled "$ox" 122 "$zoom")" "$(scaled "$oy" 170 "$zoom")" sleep 0.1 mouseup 1 sleep 0.2
   kill "$pid"
   wait "$pid" 2>/dev/null || true
 }
@@ -66,7 +78,7 @@ run() {
 results=$(mktemp)
 echo "round scale program mode ms_per_event x_server_ms_per_event"
 for round in $(seq "$rounds"); do
-  for scale in 1 1.5 2; do
+  for scale in $scales; do
     run bare 'Bare window' 1 "$scale" build-bench/bench/bare_window
     [ -n "$older" ] && run older 'Vandrel - Morvane' 5 "$scale" "$older"
     run game 'Vandrel - Morvane' 5 "$scale" build-bench/bin/morvane

@@ -41,12 +41,12 @@ QRect areaOf(const QRectF& box) { return box.toAlignedRect().adjusted(-1, -1, 1,
 QRect cardArea(CardSpot spot) { return areaOf({spot.left, spot.top, geometry::kCardWidth, geometry::kCardHeight}); }
 
 // A pixel in from the whole pixels the card spans, which it covers at any pixel ratio.
-QRect insideOf(CardSpot spot)
+QRect insideOf(const QRectF& box)
 {
-    const int left = static_cast<int>(std::ceil(spot.left)) + 1;
-    const int top = static_cast<int>(std::ceil(spot.top)) + 1;
-    const int right = static_cast<int>(std::floor(spot.left + geometry::kCardWidth)) - 1;
-    const int bottom = static_cast<int>(std::floor(spot.top + geometry::kCardHeight)) - 1;
+    const int left = static_cast<int>(std::ceil(box.left())) + 1;
+    const int top = static_cast<int>(std::ceil(box.top())) + 1;
+    const int right = static_cast<int>(std::floor(box.right())) - 1;
+    const int bottom = static_cast<int>(std::floor(box.bottom())) - 1;
     return {QPoint(left, top), QPoint(right - 1, bottom - 1)};
 }
 

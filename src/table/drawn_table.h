@@ -63,8 +63,9 @@ DrawnTable drawnTable(const Table& table, const std::array<MeasuredLabel, 3>& la
 // The pixels of `whole` that may differ between two drawings: all of them when the background changed.
 QRegion changedArea(const DrawnTable& before, const DrawnTable& now, const QRect& whole);
 
-// The pixels a card at this spot may touch, and a rectangle of pixels that it surely covers.
+// The pixels a card at this spot may touch.
 QRect cardArea(CardSpot spot);
-QRect insideOf(CardSpot spot);
+// A rectangle of pixels that a card drawn over `box` surely covers.
+QRect insideOf(const QRectF& box);
 
 }  // namespace morvane

@@ -13,6 +13,8 @@ int main(int argc, char* argv[])
 {
     morvane::answerHelpOrVersion(argc, argv);
     QApplication app(argc, argv);
+    // Names the installed launcher, so that a Wayland desktop matches the window to it (its app_id).
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.vandrel.morvane"));
     morvane::SoundLog soundLog;
     morvane::AudioSystem audio({.diagnostics = &soundLog});
     morvane::QtClock clock;

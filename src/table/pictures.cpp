@@ -8,6 +8,7 @@
 #include <QLoggingCategory>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <utility>
 
 #include "game/geometry.h"
 
@@ -111,11 +112,12 @@ QPixmap Pictures::title() const
 }
 
 // Rendered here rather than through an icon plugin, which would be loaded before the window shows.
+// Each size a task bar asks for has its own picture, drawn on that size's pixel grid.
 QIcon Pictures::windowIcon()
 {
     QIcon icon;
-    for (const qreal ratio : {1.0, 2.0}) {
-        icon.addPixmap(renderSvg(QStringLiteral("icon"), QSize(32, 32), ratio));
+    for (const auto& [name, size] : {std::pair{"icon16", 16}, {"icon", 32}, {"icon48", 48}}) {
+        icon.addPixmap(renderSvg(QString::fromLatin1(name), QSize(size, size), 1.0));
     }
     return icon;
 }

@@ -57,9 +57,6 @@ void paintPlaceMarks(QPainter& painter, const DrawnBackground& background, const
     }
 }
 
-float tableX(const QMouseEvent* event) { return static_cast<float>(event->position().x()); }
-float tableY(const QMouseEvent* event) { return static_cast<float>(event->position().y()); }
-
 std::int16_t buttonNumber(Qt::MouseButton button)
 {
     switch (button) {
@@ -97,7 +94,8 @@ TableView::TableView(const Table& table, PointerRouter& router, std::function<vo
                 19.8,
                 Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap}}}
 {
-    setFixedSize(geometry::kTableWidth, geometry::kTableHeight);
+    // Half the table's size still shows every card and label whole enough to play.
+    setMinimumSize(geometry::kTableWidth / 2, geometry::kTableHeight / 2);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -125,10 +123,10 @@ void TableView::followTable()
     DrawnTable now = drawnTable(table_, measuredLabels());
     if (!drawn_) {
         update();
-    } else if (const QRegion changed = changedArea(*drawn_, now, rect()); !changed.isEmpty()) {
+    } else if (const QRegion changed = changedArea(*drawn_, now, zoom_.wholeTable()); !changed.isEmpty()) {
         // One rectangle: a paint clipped to a rectangle copies and fills whole rows, while a paint
         // clipped to a ragged region goes span by span.
-        update(changed.boundingRect());
+        update(zoom_.toView(changed.boundingRect()));
     }
     drawn_ = std::move(now);
 }
@@ -136,7 +134,8 @@ void TableView::followTable()
 // Renders and measures, ahead of the paint, what the paint will need: a paint only copies pictures.
 void TableView::prepare()
 {
-    pictures_.useRatio(devicePixelRatioF());
+    // Pictures are rendered at the zoomed size, so that a zoomed table is as crisp as one at its own size.
+    pictures_.useRatio(devicePixelRatioF() * zoom_.factor());
     prepareBackground();
     for (LabelLook& look : labels_) {
         if (const Label& label = table_.*look.label; label.Visible) {  // a hidden label is neither drawn nor measured
@@ -148,26 +147,28 @@ void TableView::prepare()
     }
     for (const CardIndex c : table_.drawingOrder) {
         const CardPicture& card = table_.card(c);
-        if (rect().intersects(cardArea({card.Left, card.Top}))) {
+        if (zoom_.wholeTable().intersects(cardArea({card.Left, card.Top}))) {
             pictures_.card(c);
         }
     }
 }
 
-// The background stays drawn like a backing image, until a deal draws the table again or the ratio changes.
+// The background covers the whole view, the green round a zoomed table too. It stays drawn like a
+// backing image, until a deal draws the table again or the view's size or ratio changes.
 void TableView::prepareBackground()
 {
-    const qreal ratio = pictures_.ratio();
+    const qreal ratio = devicePixelRatioF();
     const DrawnBackground wanted = drawnBackground(table_);
-    if (!background_.isNull() && background_.devicePixelRatio() == ratio && wanted == backgroundDrawn_) {
+    if (background_.devicePixelRatio() == ratio && background_.size() == size() * ratio && wanted == backgroundDrawn_) {
         return;
     }
     background_ = QPixmap(size() * ratio);
     background_.setDevicePixelRatio(ratio);
     background_.fill(kTableGreen);
     QPainter painter(&background_);
+    zoom_.apply(painter);
     if (wanted.decorationDrawn) {
-        drawDecoration(painter, height());
+        drawDecoration(painter, zoom_.wholeTable().height());
     }
     if (wanted.titlePictureShown) {
         painter.drawPixmap(0, 0, pictures_.title());
@@ -202,31 +203,47 @@ std::array<MeasuredLabel, 3> TableView::measuredLabels() const
 }
 
 // The frontmost card is opaque: only the table round it is painted, in rectangles, and then the card.
+// Every picture is drawn whole under the part's clip: a piece copied from its own source rectangle
+// would be rounded to device pixels on its own, a row or column off the whole where a table pixel is
+// not a whole number of device pixels (ratio 1.5, a zoom of 1.37, or the table half a device pixel
+// under the menu bar).
 void TableView::paintEvent(QPaintEvent* event)
 {
     prepare();  // nothing left to do, unless the ratio changed since the table was last followed
     assert(!table_.drawingOrder.empty());  // the 40 cards are always drawn
     const CardIndex front = table_.drawingOrder.back();
-    const CardPicture& card = table_.card(front);
+    const CardSpot spot{table_.card(front).Left, table_.card(front).Top};
+    const QRectF frontBox = zoom_.toView(QRectF(spot.left, spot.top, geometry::kCardWidth, geometry::kCardHeight));
     QPainter painter(this);
-    for (const QRect& part : event->region() - insideOf({card.Left, card.Top})) {
+    for (const QRect& part : event->region() - (insideOf(frontBox) & zoom_.tableArea())) {
         painter.setClipRect(part);
-        paintBackground(painter);
-        paintPlaceMarks(painter, backgroundDrawn_, part);
-        paintPiles(painter, part);
-        paintLabels(painter, part);
-        paintCardsBehind(painter, part, front);
+        painter.drawPixmap(QPointF(0, 0), background_);
+        paintTable(painter, part & zoom_.tableArea(), front);
     }
-    painter.setClipping(false);
-    if (event->region().intersects(cardArea({card.Left, card.Top}))) {
-        painter.drawPixmap(QPointF(card.Left, card.Top), pictures_.card(front));
+    if (event->region().intersects(zoom_.toView(cardArea(spot)))) {
+        painter.setClipRect(zoom_.tableArea());
+        zoom_.apply(painter);
+        painter.drawPixmap(QPointF(spot.left, spot.top), pictures_.card(front));
     }
 }
 
-// The whole picture under the part's clip: a piece copied from its own source rectangle would be
-// rounded to device pixels on its own, a row or column off the whole where a table pixel is not a
-// whole number of device pixels (ratio 1.5, or the table half a device pixel under the menu bar).
-void TableView::paintBackground(QPainter& painter) { painter.drawPixmap(QPointF(0, 0), background_); }
+// The layers over the background, in table pixels: only where the view shows the table, so that
+// the cards parked beyond its right edge stay out of sight in the green round a zoomed table.
+void TableView::paintTable(QPainter& painter, const QRect& part, CardIndex front)
+{
+    if (part.isEmpty()) {
+        return;
+    }
+    painter.save();
+    painter.setClipRect(part);
+    zoom_.apply(painter);
+    const QRect tablePart = zoom_.toTable(part);
+    paintPlaceMarks(painter, backgroundDrawn_, tablePart);
+    paintPiles(painter, tablePart);
+    paintLabels(painter, tablePart);
+    paintCardsBehind(painter, tablePart, front);
+    painter.restore();
+}
 
 void TableView::paintPiles(QPainter& painter, const QRect& part)
 {
@@ -264,6 +281,27 @@ void TableView::paintCardsBehind(QPainter& painter, const QRect& part, CardIndex
             painter.drawPixmap(QPointF(card.Left, card.Top), pictures_.card(c));
         }
     }
+}
+
+void TableView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // Qt repaints the whole view at its new size; what was drawn, in table pixels, stays as it was.
+    if (!event->size().isEmpty()) {
+        zoom_ = TableZoom(event->size());
+        emit zoomed();
+    }
+}
+
+// The pointer in table pixels, where the game looks for what it is over.
+float TableView::tableX(const QMouseEvent* event) const
+{
+    return static_cast<float>(zoom_.toTable(event->position()).x());
+}
+
+float TableView::tableY(const QMouseEvent* event) const
+{
+    return static_cast<float>(zoom_.toTable(event->position()).y());
 }
 
 void TableView::followPointer(const QMouseEvent* event)

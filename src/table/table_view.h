@@ -12,6 +12,7 @@
 #include "game/table.h"
 #include "interaction/pointer_router.h"
 #include "pictures.h"
+#include "table_zoom.h"
 
 namespace morvane {
 
@@ -22,8 +23,13 @@ public:
     TableView(const Table& table, PointerRouter& router, std::function<void()> afterEvent, QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
+    const TableZoom& zoom() const { return zoom_; }
     // Asks for a repaint of only what differs from what was last drawn; nothing when nothing does.
     void followTable();
+
+signals:
+    // The view's size changed, and with it the zoom.
+    void zoomed();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -31,6 +37,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // A label of the table, its look fixed at load, and its text, measured whenever its caption or place changes.
@@ -52,15 +59,18 @@ private:
     void prepareBackground();
     void prepareLabel(LabelLook& look, const Label& label);
     std::array<MeasuredLabel, 3> measuredLabels() const;
-    void paintBackground(QPainter& painter);
+    void paintTable(QPainter& painter, const QRect& part, CardIndex front);
     void paintPiles(QPainter& painter, const QRect& part);
     void paintLabels(QPainter& painter, const QRect& part);
     void paintCardsBehind(QPainter& painter, const QRect& part, CardIndex front);
+    float tableX(const QMouseEvent* event) const;
+    float tableY(const QMouseEvent* event) const;
     void followPointer(const QMouseEvent* event);
 
     const Table& table_;
     PointerRouter& router_;
     std::function<void()> afterEvent_;
+    TableZoom zoom_;
     Pictures pictures_;
     std::array<LabelLook, 3> labels_;
     QPixmap background_;

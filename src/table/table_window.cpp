@@ -22,6 +22,9 @@ namespace {
 
 constexpr int kTimer1Interval = 300;
 constexpr int kWindowFontPixels = 12;
+// The caption and border a window manager puts round the window: the outer 600 x 470 of a classic
+// desktop less its 594 x 425 table and a 19-pixel menu bar.
+const QSize kFrame(6, 26);
 
 }  // namespace
 
@@ -40,8 +43,7 @@ TableWindow::TableWindow(Ports ports) : game_{Table{}, Hand{}, std::move(ports)}
     connect(&timer1_, &QTimer::timeout, this, [this] { run([this] { Timer1_Timer(game_); }); });
     wirePlayerNotifications();
     Form_Load(game_);
-    setFixedSize(sizeHint());
-    centreOnScreen();
+    placeOnScreen();
     followTable();
 }
 
@@ -92,18 +94,31 @@ void TableWindow::wirePlayerNotifications()
          }});
 }
 
-// Centred on the screen; a window larger than the screen's free area keeps its top-left corner on it,
-// so that the menu bar and the reserve stay within reach at a large scale on a small screen.
-void TableWindow::centreOnScreen()
+// The window opens with the table at its own size, centred on the screen. Where the screen's free area
+// cannot hold that, the table opens at the largest zoom at which the window fits, caption and border
+// allowed for, and the window lies wholly in the free area. The player may then resize it at will.
+void TableWindow::placeOnScreen()
 {
+    const QSize table = view_->sizeHint();
+    const QSize menus = sizeHint() - table;
+    resize(sizeHint());
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) {
         return;
     }
     const QRect whole = screen->geometry();
     const QRect available = screen->availableGeometry();
-    move(std::max(available.x(), whole.x() + (whole.width() - width()) / 2),
-         std::max(available.y(), whole.y() + (whole.height() - height()) / 2));
+    const QSize room = available.size() - menus - kFrame;
+    const qreal zoom = std::min(
+        {1.0, static_cast<qreal>(room.width()) / table.width(), static_cast<qreal>(room.height()) / table.height()});
+    if (zoom < 1.0) {
+        resize(menus + table * zoom);
+    }
+    const auto within = [](int centred, int low, int high) { return std::max(low, std::min(centred, high)); };
+    move(within(whole.x() + (whole.width() - width()) / 2, available.x(),
+                available.right() + 1 - width() - kFrame.width()),
+         within(whole.y() + (whole.height() - height()) / 2, available.y(),
+                available.bottom() + 1 - height() - kFrame.height()));
 }
 
 void TableWindow::followTable()

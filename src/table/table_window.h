@@ -35,7 +35,7 @@ private:
     // Runs a handler of the game, then lets the screen follow.
     template <typename Handler>
     void run(Handler handler);
-    void centreOnScreen();
+    void placeOnScreen();
 
     Game game_;
     PointerRouter router_{game_};

@@ -1,4 +1,5 @@
-// The rules and about panels over the table: read-only texts, built the first time they are shown.
+// The rules and about panels over the table: read-only texts, built the first time they are shown,
+// zoomed with the table.
 #pragma once
 
 #include <QObject>
@@ -8,15 +9,16 @@
 #include "game/table.h"
 
 class QPlainTextEdit;
-class QWidget;
 
 namespace morvane {
+
+class TableView;
 
 class TextPanels : public QObject {
     Q_OBJECT
 public:
     // `onClick` runs when the player clicks inside a shown panel.
-    TextPanels(QWidget& table, std::function<void()> onClick);
+    TextPanels(TableView& table, std::function<void()> onClick);
 
     // Shows the panel that the table state shows and hides the others.
     void follow(const Table& table);
@@ -25,10 +27,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct PanelLayout;
-    QPlainTextEdit* build(const PanelLayout& layout);
+    void build(std::size_t which);
+    void layOut(std::size_t which);
 
-    QWidget& table_;
+    TableView& table_;
     std::function<void()> onClick_;
     std::array<QPlainTextEdit*, 3> panels_{};
 };

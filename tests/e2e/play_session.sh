@@ -3,7 +3,10 @@
 # the title pause, F2 deals anew, the stock turns into the waste fan and is recycled, a refused card
 # goes home, the rules and about panels open and close, and quitting, also during the title pause,
 # ends the game at once with status 0; at scales 1.25 to 2 the window is within reach and a card
-# carried home leaves no trace. Screenshots of each step are kept in the output folder.
+# carried home leaves no trace; the window is its launcher's (WM_CLASS and icon sizes). Under a window
+# manager on a large screen the window grows to zoom 2 and is maximised and restored: the table fills
+# it, a carry the rules allow lands where they put it and a refused one leaves no trace. Screenshots
+# of each step are kept in the output folder.
 set -euo pipefail
 
 game=$1
@@ -16,8 +19,13 @@ start_xvfb 1024x768x24
 export SDL_AUDIODRIVER=dummy
 
 shot() { import -window root "$out/$1.png"; }
-# A region of the table in a screenshot, cut out to compare it with another.
-region() { convert "$out/$1.png" -crop "$4x$5+$((table_x + $2))+$((table_y + $3))" +repage "$out/$6.png"; }
+# A region of the table in a screenshot, given in table pixels, cut out to compare it with another.
+region() {
+  local x y
+  read -r x y <<<"$(on_screen "$2" "$3")"
+  convert "$out/$1.png" -crop "$(on_screen "$4" "$5" | awk -v x="$x" -v y="$y" -v ox="$table_x" -v oy="$table_y" \
+    '{ printf "%dx%d", $1 - ox, $2 - oy }')+$x+$y" +repage "$out/$6.png"
+}
 same() { [ "$(compare -metric AE "$out/$1.png" "$out/$2.png" null: 2>&1)" = "0" ]; }
 drag() {
   at "$1" "$2"; xdotool mousedown 1; sleep 0.1
@@ -26,6 +34,13 @@ drag() {
 }
 
 start_game "$game"
+# The window is its launcher's: its WM_CLASS is the desktop file's StartupWMClass, and its icon
+# comes in the three sizes a task bar asks for.
+desktop=$(dirname "$0")/../../packaging/example.vandrel.morvane.desktop
+wm_class=$(xprop -id "$window" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = "\([^"]*\)".*/\1/p')
+[ "$wm_class" = "$(sed -n 's/^StartupWMClass=//p' "$desktop")" ] || fail "WM_CLASS $wm_class is not the launcher's"
+icons=$(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | sort -u | tr '\n' ' ')
+[ "$icons" = "Icon (16 x 16) Icon (32 x 32) Icon (48 x 48) " ] || fail "the window's icons are $icons"
 sleep 1
 shot title
 expect_title "$out/title.png"
@@ -93,12 +108,14 @@ start_game "$game"
 sleep 0.5
 quit_within 2 "during the title pause"
 
-# At scales a desktop offers, 1.25 to 2: the window centred, or, larger than the screen at 2, with its
-# top-left corner on it; a card carried a few screen pixels and let go flies home and leaves the
-# screen exactly as the deal drew it, whichever way the carried card's edges fell between pixels.
+# At scales a desktop offers, 1.25 to 2: the window centred and wholly on the screen, its table
+# zoomed down where the table's own size at that scale would not fit (at 2); a card carried a few
+# screen pixels and let go flies home and leaves the screen exactly as the deal drew it, whichever
+# way the carried card's edges fell between pixels.
 for scale in 1.25 1.5 2; do
   start_game "$game"
-  [ "$X" -ge 0 ] && [ "$Y" -ge 0 ] || fail "at scale $scale the window's corner is off the screen, at $X,$Y"
+  [ "$X" -ge 0 ] && [ "$Y" -ge 0 ] && [ $((X + WIDTH)) -le 1024 ] && [ $((Y + HEIGHT)) -le 768 ] ||
+    fail "at scale $scale the window, $WIDTH x $HEIGHT at $X,$Y, is not wholly on the screen"
   sleep 4.5
   shot "dealt-$scale"
   for up in 2 4 6 8 10; do
@@ -112,4 +129,90 @@ for scale in 1.25 1.5 2; do
   quit_within 5 "at scale $scale"
 done
 unset scale
+
+# The table fills the client area: the green reaches its left and right edges and the column area its
+# bottom edge, whatever room the zoomed table leaves.
+expect_filled() {
+  local middle left column
+  middle=$(on_screen 0 300 | cut -d' ' -f2)
+  column=$(on_screen 200 0 | cut -d' ' -f1)
+  for left in "$X" $((X + WIDTH - 1)); do
+    [ "$(screen_pixel "$1" "$left" "$middle")" = "0,128,0" ] || fail "$2: the green does not reach the edge at x $left"
+  done
+  [ "$(screen_pixel "$1" "$column" $((Y + HEIGHT - 1)))" = "0,64,0" ] || fail "$2: the columns do not reach the bottom"
+}
+# A card carried from bare table back home leaves the screen exactly as it was. Qt draws the base
+# value's large numeral as an outline, and the first outline it draws at a new zoom comes out a shade
+# apart at its edges; every paint after that gives the same pixels, so one carry comes first.
+expect_refused_goes_home() {
+  drag 120 170 450 330
+  shot "$1-before"
+  drag 120 170 450 330
+  shot "$1-refused"
+  same "$1-before" "$1-refused" || fail "$1: a refused card left a trace"
+}
+# Each column's card carried onto the other columns and the second foundation and let go a little
+# off the place, until the rules allow one: the card then lies where the rules put it, square 30
+# pixels under the other column's card or on the empty foundation, and its own place shows the
+# column's mark. F2 deals anew when the rules allow none of them.
+carry_by_the_rules() {
+  local deal from target x y
+  for deal in $(seq 12); do
+    shot carry-before
+    for from in 90 160 230 300; do
+      region carry-before "$from" 120 64 102 carried
+      for target in 160,10 90,150 160,150 230,150 300,150; do
+        x=${target%,*} y=${target#*,}
+        if [ "$y" = 150 ] && [ "$x" = "$from" ]; then continue; fi
+        drag $((from + 32)) 170 $((x + 32 + 3)) $((y + 50 + 7))
+        shot carry-after
+        region carry-after "$from" 120 64 102 left
+        if same carried left; then continue; fi  # refused: it went home
+        region carry-after "$x" "$y" 64 102 landed
+        same carried landed || fail "$1: a card from column $from did not land at $x,$y"
+        [ "$(pixel "$out/carry-after.png" "$from" 150)" = "0,0,0" ] || fail "$1: column $from does not show its mark"
+        return 0
+      done
+    done
+    xdotool key F2
+    sleep 0.5
+  done
+  fail "$1: no carry was allowed in 12 deals"
+}
+
+# Under a window manager on a 1920 x 1080 screen: the window opens at the table's own size, is
+# maximised and restored with a double-click on its caption, as a player does, then grows to zoom 2.
+start_xvfb 1920x1080x24
+start_openbox
+start_game "$game"
+opened="$WIDTH x $HEIGHT"
+[ "$opened" = "594 x $((425 + menu_height))" ] || fail "under openbox the window opened at $opened"
+sleep 4.5
+read -r _ _ caption _ <<<"$(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')"
+double_click_caption() {
+  xdotool mousemove $((X + WIDTH / 2)) $((Y - caption / 2)) click --repeat 2 --delay 100 1
+  sleep 1
+  find_table
+}
+double_click_caption
+[ "$WIDTH" -ge 1900 ] && [ "$HEIGHT" -ge 1000 ] || fail "maximised, the window is $WIDTH x $HEIGHT"
+shot maximised
+expect_dealt "$out/maximised.png"
+expect_filled "$out/maximised.png" "maximised"
+expect_refused_goes_home maximised
+double_click_caption
+[ "$WIDTH x $HEIGHT" = "$opened" ] || fail "restored, the window is $WIDTH x $HEIGHT, not $opened"
+shot restored
+expect_dealt "$out/restored.png"
+
+xdotool windowsize "$window" 1188 $((850 + menu_height))
+sleep 1
+find_table
+[ "$zoom" = "2.000000" ] || fail "a window of $WIDTH x $HEIGHT zooms the table $zoom times"
+shot zoom-2
+expect_dealt "$out/zoom-2.png"
+expect_filled "$out/zoom-2.png" "at zoom 2"
+expect_refused_goes_home zoom-2
+carry_by_the_rules "at zoom 2"
+quit_within 5 "under a window manager"
 echo "e2e session passed"

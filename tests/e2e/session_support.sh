@@ -1,6 +1,6 @@
-# Sourced by the end-to-end sessions: servers of their own (Xvfb, weston, PulseAudio) in a private
-# runtime folder, all stopped when the session ends; the game started, read and quit there; and the
-# pixel checks of a table in a screenshot.
+# Sourced by the end-to-end sessions: servers of their own (Xvfb, a window manager, weston,
+# PulseAudio) in a private runtime folder, all stopped when the session ends; the game started, read
+# and quit there; and the pixel checks of a table, at its own size or zoomed, in a screenshot.
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 # Only for a server that cannot start on this machine: the session is then skipped, not failed.
@@ -26,6 +26,16 @@ start_xvfb() {
   stopped+=($!)
   within_5s test -s "$runtime/display" || skip "Xvfb did not start"
   export DISPLAY=":$(head -n1 "$runtime/display")"
+}
+
+# Openbox as the window manager of the current X server: the frame, caption buttons and maximising
+# that a desktop gives a window.
+start_openbox() {
+  command -v openbox >/dev/null || skip "openbox is not installed"
+  openbox --sm-disable >"$runtime/openbox.log" 2>&1 &
+  stopped+=($!)
+  managed() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+  within_5s managed || skip "openbox did not start: $(tail -n3 "$runtime/openbox.log")"
 }
 
 # Weston's headless back end drawing with pixman, so that a screenshot shows what the game drew;
@@ -59,10 +69,33 @@ start_game() {
   game_pid=$!
   window=$(timeout 10 xdotool search --sync --name '^Vandrel - Morvane$' | head -n1) || fail "the window did not map"
   xdotool windowfocus --sync "$window" 2>/dev/null || true
-  eval "$(xdotool getwindowgeometry --shell "$window")"
-  # The table fills the window below the menu bar.
-  table_x=$X
-  table_y=$(awk -v b=$((Y + HEIGHT)) -v s="${scale:-1}" 'BEGIN { printf "%d", b - 425 * s }')
+  window_geometry
+  # The window opens with the table at its own size under the menu bar.
+  menu_height=$(awk -v h="$HEIGHT" -v s="${scale:-1}" 'BEGIN { printf "%d", h - 425 * s }')
+  find_table
+}
+
+# The client area of the game's window on the screen: X, Y, WIDTH and HEIGHT. Read from the X server
+# itself, which under a window manager's frame counts no border into it.
+window_geometry() {
+  eval "$(xwininfo -id "$window" | awk -F: '
+    /Absolute upper-left X/ { print "X=" $2+0 } /Absolute upper-left Y/ { print "Y=" $2+0 }
+    /^ *Width/ { print "WIDTH=" $2+0 } /^ *Height/ { print "HEIGHT=" $2+0 }')"
+}
+
+# Where the table lies in the window as it is now, in screen pixels: its top-left corner on the
+# screen and its zoom, screen pixels to a table pixel. The table is zoomed by the largest factor at
+# which it fits below the menu bar, at the top and centred across in whole pixels of the window.
+find_table() {
+  window_geometry
+  read -r table_x zoom <<<"$(awk -v x="$X" -v w="$WIDTH" -v h="$((HEIGHT - menu_height))" -v s="${scale:-1}" '
+    function round(v) { return int(v + 0.5) }
+    BEGIN {
+      w = round(w / s); h = round(h / s)
+      z = w / 594 < h / 425 ? w / 594 : h / 425
+      printf "%d %.6f", x + int((w - 594 * z) / 2) * s, z * s
+    }')"
+  table_y=$((Y + menu_height))
 }
 
 # Game > Quit from the keyboard; the game must end with status 0 within the given seconds.
@@ -77,18 +110,26 @@ quit_within() {
   [ "$status" -eq 0 ] || fail "the game quit $2 ended with status $status"
 }
 
-# The pointer to a point of the table, in table pixels.
+# A point of the table, in table pixels, on the screen.
+on_screen() {
+  awk -v x="$1" -v y="$2" -v z="${zoom:-1}" -v ox="$table_x" -v oy="$table_y" 'BEGIN { printf "%d %d", ox + x * z, oy + y * z }'
+}
+# The pointer to a point of the table.
 at() {
-  xdotool mousemove $(awk -v x="$1" -v y="$2" -v s="${scale:-1}" -v ox="$table_x" -v oy="$table_y" \
-    'BEGIN { printf "%d %d", ox + x * s, oy + y * s }')
+  xdotool mousemove $(on_screen "$1" "$2")
   sleep 0.05
 }
 click() { at "$1" "$2"; xdotool click 1; sleep 0.3; }
 
-# The colour of a table pixel in a screenshot file, as "r,g,b".
+# The colour of a screen pixel in a screenshot file, as "r,g,b".
+screen_pixel() {
+  convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
+# The colour of a table pixel in a screenshot file.
 pixel() {
-  local x=$((table_x + $2)) y=$((table_y + $3))
-  convert "$1" -format "%[fx:int(255*p{$x,$y}.r)],%[fx:int(255*p{$x,$y}.g)],%[fx:int(255*p{$x,$y}.b)]" info:
+  local x y
+  read -r x y <<<"$(on_screen "$2" "$3")"
+  screen_pixel "$1" "$x" "$y"
 }
 expect_pixel() { [ "$(pixel "$1" "$2" "$3")" = "$4" ] || fail "$5 (pixel $2,$3 of $1 is $(pixel "$1" "$2" "$3"), not $4)"; }
 # A screenshot taken during the title pause shows no table yet; one after it, the dealt table.

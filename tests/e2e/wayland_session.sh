@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The game on a Wayland desktop: a headless weston of its own, no X server at all, the game on Qt's
 # Wayland platform. weston's screenshots show the title during the pause and the table dealt after it,
-# by the same pixels as on X. A headless compositor has no keyboard to quit from the menu: the game is
+# by the same pixels as on X, and weston knows the window by the app_id of the game's installed
+# desktop file, so that a dock matches it to its launcher. A headless compositor has no keyboard to quit from the menu: the game is
 # ended with TERM, and must have lived until then and die of nothing else.
 set -euo pipefail
 
@@ -33,6 +34,9 @@ mapped() { [ -n "$(placed)" ]; }
 within_5s mapped || fail "the window did not map"
 read -r table_x _ _ bottom <<<"$(placed)"
 table_y=$((bottom - 425))
+app_id=$(weston-debug scene-graph 2>/dev/null | sed -n "s/.*top-level window 'Vandrel - Morvane' of \([^,]*\),.*/\1/p")
+desktop=$(basename "$(dirname "$0")"/../../packaging/*.desktop .desktop)
+[ "$app_id" = "$desktop" ] || fail "weston knows the window as '$app_id', not as its launcher $desktop"
 
 sleep 1
 shot title

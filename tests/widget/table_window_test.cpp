@@ -9,6 +9,8 @@
 #include <QSignalSpy>
 #include <QScreen>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
 #include <random>
 
 #include "support/fake_ports.h"
@@ -68,6 +70,8 @@ private:
     QImage shownTable();
     qsizetype pixelsUnlikeAWholeRepaint();
     QWidget* view() { return window_->centralWidget(); }
+    QPoint onScreen(QPointF table);
+    void resizeView(QSize size);
     // A move of the pointer, with no button held unless told.
     void hover(QPointF at, Qt::MouseButtons held = Qt::NoButton)
     {
@@ -98,6 +102,22 @@ void TableWindowTest::activate()
 {
     window_->show();
     QTRY_COMPARE(window_->table().dealNumber, 1U);
+}
+
+// Where a point of the table shows in the view: the tests' own reading of the zoom, the largest at
+// which the table's 594 x 425 fits, the table at the top and centred across in whole pixels.
+QPoint TableWindowTest::onScreen(QPointF table)
+{
+    const qreal zoom = std::min(view()->width() / 594.0, view()->height() / 425.0);
+    const qreal left = std::floor((view()->width() - 594 * zoom) / 2);
+    return QPointF(left + table.x() * zoom, table.y() * zoom).toPoint();
+}
+
+// The window made as large as a view of this size needs under its menu bar.
+void TableWindowTest::resizeView(QSize size)
+{
+    window_->setFixedSize(size + QSize(0, window_->menuBar()->height()));
+    QTRY_COMPARE(view()->size(), size);
 }
 
 void TableWindowTest::menuTreeHasItsCaptionsAndChecks()
@@ -167,6 +187,16 @@ void TableWindowTest::panelsOpenCloseAndHaveTheirSizes()
     findAction(window_.get(), "English")->trigger();
     QTest::mousePress(view(), Qt::RightButton, {}, QPoint(450, 300));
     QVERIFY(shown().isEmpty());
+
+    // On a table at zoom 2, shown or not while it grew, a panel is twice its size at twice its place,
+    // its text larger and every line still whole.
+    findAction(window_.get(), "&Info")->trigger();
+    resizeView({1188 + 100, 850});
+    QCOMPARE(panel(*window_, "Text4")->geometry(), QRect(50 + 254, 0, 368, 144));
+    findAction(window_.get(), "English")->trigger();
+    QCOMPARE(panel(*window_, "Text2")->geometry(), QRect(50, 0, 510, 402));
+    QCOMPARE(panel(*window_, "Text2")->horizontalScrollBar()->maximum(), 0);
+    QVERIFY(panel(*window_, "Text2")->font().pixelSize() > 13);
 }
 
 void TableWindowTest::clickInsidePanelClosesIt()
@@ -292,9 +322,10 @@ void TableWindowTest::playRandomly(std::mt19937& chance, Hand& hand)
         std::vector<QPoint> tops;
         for (int c = 1; c <= morvane::kCardCount; ++c) {
             const auto& card = window_->table().card(c);
-            if (card.Left < view()->width() && card.Top < view()->height()) {
-                tops.emplace_back(static_cast<int>(card.Left) + 10 + below(44),
-                                  static_cast<int>(card.Top) + 5 + below(20));
+            const QPoint top = onScreen(
+                {card.Left + 10.0F + static_cast<float>(below(44)), card.Top + 5.0F + static_cast<float>(below(20))});
+            if (card.Left < 594 && top.y() < view()->height()) {
+                tops.push_back(top);
             }
         }
         return tops.at(static_cast<std::size_t>(below(static_cast<int>(tops.size()))));
@@ -317,9 +348,9 @@ void TableWindowTest::playRandomly(std::mt19937& chance, Hand& hand)
     } else if (roll < 8) {
         QTest::mouseDClick(view(), Qt::LeftButton, {}, onACard());
     } else if (roll < 38) {
-        QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(530, 60));
+        QTest::mouseClick(view(), Qt::LeftButton, {}, onScreen({530, 60}));
     } else if (roll < 45) {
-        QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(40, 60));
+        QTest::mouseClick(view(), Qt::LeftButton, {}, onScreen({40, 60}));
     } else if (roll < 75) {
         hover(anywhere());
     } else {
@@ -341,12 +372,18 @@ QImage TableWindowTest::shownTable()
 
 // The view lies under the menu bar, as high as the menu's font makes it; a view lower by a pixel or
 // three moves the table's pixels against the screen's by a fraction at pixel ratios 1.25 to 1.75.
+// A grown window zooms the table by an odd factor, with room left below it or either side of it; a
+// window on a small screen zooms it below 1.
 void TableWindowTest::partialRepaintsMatchAFullRepaint_data()
 {
     QTest::addColumn<int>("lower");
+    QTest::addColumn<QSize>("table");
     for (const int lower : {0, 1, 2, 3}) {
-        QTest::addRow("view %d px lower", lower) << lower;
+        QTest::addRow("view %d px lower", lower) << lower << QSize(594, 425);
     }
+    QTest::addRow("zoom 1.37, room below") << 0 << QSize(814, 640);
+    QTest::addRow("zoom 1.6, room either side") << 1 << QSize(1100, 680);
+    QTest::addRow("zoom 0.7, on a small screen") << 0 << QSize(416, 300);
 }
 
 // Four hundred random events; after each ten of them, which may end with a card in the hand, the
@@ -355,17 +392,24 @@ void TableWindowTest::partialRepaintsMatchAFullRepaint_data()
 void TableWindowTest::partialRepaintsMatchAFullRepaint()
 {
     QFETCH(int, lower);
+    QFETCH(QSize, table);
     QMenuBar* bar = window_->menuBar();
     bar->setFixedHeight(bar->sizeHint().height() + lower);
-    window_->setFixedSize(window_->sizeHint());
     machine_->random.scriptCards({6, 37, 4, 38, 7});  // base value 7: the 7 of Spade refuses the 6 of Denari
     activate();
+    resizeView(table);
     QCOMPARE(view()->y(), bar->sizeHint().height() + lower);
-    QTest::mousePress(view(), Qt::LeftButton, {}, QPoint(122, 170));
-    QTest::mouseMove(view(), QPoint(197, 205));
-    QTest::mouseRelease(view(), Qt::LeftButton, {}, QPoint(197, 205));
+    QTest::mousePress(view(), Qt::LeftButton, {}, onScreen({122, 170}));
+    QTest::mouseMove(view(), onScreen({197, 205}));
+    QTest::mouseRelease(view(), Qt::LeftButton, {}, onScreen({197, 205}));
     QTRY_COMPARE(window_->table().Label1.ForeColor, morvane::kLabelRed);
     QCOMPARE(pixelsUnlikeAWholeRepaint(), 0);
+    // The green reaches every edge, the parked cards out of sight, and the columns reach the bottom.
+    const QImage shown = shownTable();
+    const qreal ratio = shown.devicePixelRatio();
+    const auto at = [&](QPoint point) { return shown.pixelColor((QPointF(point) * ratio).toPoint()); };
+    QCOMPARE(at({view()->width() - 2, 60}), QColor(0, 128, 0));
+    QCOMPARE(at({onScreen({200, 0}).x(), view()->height() - 1}), QColor(0, 64, 0));
     std::mt19937 chance(8);
     Hand hand;
     for (int batch = 0; batch < 40; ++batch) {

@@ -109,10 +109,20 @@ def ace_of_coins(card, diameter, numeral):
     return shapes + coin(left, top, diameter)
 
 
-def window_icon():
-    """32 x 32: a small playing card with three blue bars across it."""
-    picture = Picture(32, 32)
-    picture.add(*barred(Card(6, 1, 20, 30, 3.5), margin=4, bars=(6, 2)))
+# The window icon in the sizes a task bar asks for, each laid out on its own pixel grid: the card, the
+# margin round its bars, and the bars' height and gap.
+WINDOW = {
+    16: (Card(3, 0, 10, 16, 2), 2, (2, 2)),
+    32: (Card(6, 1, 20, 30, 3.5), 4, (6, 2)),
+    48: (Card(9, 1, 30, 46, 5), 6, (9, 3)),
+}
+
+
+def window_icon(size):
+    """A small playing card with three blue bars across it, drawn for this size alone."""
+    card, margin, bars = WINDOW[size]
+    picture = Picture(size, size)
+    picture.add(*barred(card, margin=margin, bars=bars))
     return picture
 
 

@@ -16,7 +16,8 @@ def pictures():
     named = {f"card{index:02d}.svg": faces.face(index) for index in range(1, 41)}
     named["back.svg"] = other_pictures.back()
     named["title.svg"] = other_pictures.title()
-    named["icon.svg"] = icons.window_icon()
+    named["icon.svg"] = icons.window_icon(32)
+    named.update({f"icon{size}.svg": icons.window_icon(size) for size in (16, 48)})
     named["smiley.svg"] = other_pictures.smiley()
     named.update(icons.launchers())
     return named

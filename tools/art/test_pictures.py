@@ -1,5 +1,6 @@
 """Tests of the picture generator: run with python3 -m unittest discover tools/art."""
 
+import hashlib
 import re
 import unittest
 import xml.etree.ElementTree as ElementTree
@@ -12,6 +13,9 @@ from other_pictures import clip_to_box
 
 NAMESPACE = "{http://www.w3.org/2000/svg}"
 SMALL_ICON_SIZES = (16, 22, 24, 32, 48)
+WINDOW_ICONS = {"icon16.svg": 16, "icon.svg": 32, "icon48.svg": 48}
+# The 32-pixel window icon as the game has always shown it: the other sizes join it, it stays.
+ICON_32_DIGEST = "2e2c375d33fc7402"
 
 
 def drawn_shapes(document):
@@ -45,8 +49,9 @@ class GeneratedPictures(unittest.TestCase):
 
     def test_every_picture_is_there_in_its_size(self):
         expected = {f"card{n:02d}.svg": (62, 100) for n in range(1, 41)}
-        expected.update({"back.svg": (63, 100), "title.svg": (594, 425), "icon.svg": (32, 32),
-                         "smiley.svg": (32, 32), "launcher/scalable.svg": (256, 256)})
+        expected.update({"back.svg": (63, 100), "title.svg": (594, 425), "smiley.svg": (32, 32),
+                         "launcher/scalable.svg": (256, 256)})
+        expected.update({name: (size, size) for name, size in WINDOW_ICONS.items()})
         expected.update({f"launcher/{n}x{n}.svg": (n, n) for n in SMALL_ICON_SIZES})
         self.assertEqual(self.sizes, expected)
 
@@ -58,23 +63,29 @@ class GeneratedPictures(unittest.TestCase):
             whole = all(n.is_integer() for n in (x, y, width, height))
             return whole and 0 <= x and 0 <= y and x + width <= size and y + height <= size
 
-        for name in ["icon.svg"] + [f"launcher/{n}x{n}.svg" for n in SMALL_ICON_SIZES]:
+        for name in list(WINDOW_ICONS) + [f"launcher/{n}x{n}.svg" for n in SMALL_ICON_SIZES]:
             with self.subTest(picture=name):
                 size = self.sizes[name][0]
                 off_the_grid = [shape.attrib for shape in drawn_shapes(self.documents[name])
                                 if not on_the_grid(shape, size)]
                 self.assertEqual(off_the_grid, [])
 
-    def test_window_icon_is_a_rounded_card_with_an_edge_and_three_bars(self):
-        pixels = rasterised(self.documents["icon.svg"])
-        left, right = min(x for x, _ in pixels), max(x for x, _ in pixels)
-        top, bottom = min(y for _, y in pixels), max(y for _, y in pixels)
-        corners = [(left, top), (right, top), (left, bottom), (right, bottom)]
-        self.assertFalse(set(corners) & pixels.keys())
-        edge = [(x, y) for x in range(left + 3, right - 2) for y in (top, bottom)]
-        edge += [(x, y) for y in range(top + 3, bottom - 2) for x in (left, right)]
-        self.assertEqual({pixels[place] for place in edge}, {icons.EDGE})
-        self.assertEqual(bars_down(pixels, (left + right) // 2), 3)
+    def test_window_icons_are_a_rounded_card_with_an_edge_and_three_bars(self):
+        for name in WINDOW_ICONS:
+            pixels = rasterised(self.documents[name])
+            left, right = min(x for x, _ in pixels), max(x for x, _ in pixels)
+            top, bottom = min(y for _, y in pixels), max(y for _, y in pixels)
+            corners = [(left, top), (right, top), (left, bottom), (right, bottom)]
+            edge = [(x, y) for x in range(left + 3, right - 2) for y in (top, bottom)]
+            edge += [(x, y) for y in range(top + 3, bottom - 2) for x in (left, right)]
+            with self.subTest(picture=name):
+                self.assertFalse(set(corners) & pixels.keys())
+                self.assertEqual({pixels[place] for place in edge}, {icons.EDGE})
+                self.assertEqual(bars_down(pixels, (left + right) // 2), 3)
+                self.assertGreaterEqual(right - left + 1, WINDOW_ICONS[name] * 5 // 8)  # a card, not a speck
+
+    def test_the_32_pixel_window_icon_is_the_one_the_window_always_had(self):
+        self.assertEqual(hashlib.sha256(self.documents["icon.svg"].encode()).hexdigest()[:16], ICON_32_DIGEST)
 
     def test_small_launcher_icons_show_the_three_bars_beside_the_ace_of_coins(self):
         for size in SMALL_ICON_SIZES:

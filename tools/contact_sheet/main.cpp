@@ -12,6 +12,7 @@
 #include <QTextStream>
 
 #include <array>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -144,13 +145,14 @@ struct SheetIcon {
     QString label;
 };
 
-// Every size of the launcher icon, then the window's own icon.
+// Every size of the launcher icon, then every size of the window's own icon, marked w.
 std::vector<SheetIcon> sheetIcons(const Pictures& pictures)
 {
     std::vector<SheetIcon> icons;
     for (int size : kLauncherSizes)
         icons.push_back({launcherName(pictures, size), size, QString::number(size)});
-    icons.push_back({QStringLiteral("icon.svg"), static_cast<int>(kIconSize.width()), QStringLiteral("window")});
+    for (const auto& [name, size] : {std::pair{"icon16.svg", 16}, {"icon.svg", 32}, {"icon48.svg", 48}})
+        icons.push_back({QString::fromLatin1(name), size, QStringLiteral("w%1").arg(size)});
     return icons;
 }
 
