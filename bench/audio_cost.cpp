@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures what the game's sound costs: processor time while the background music loops, processor time
 // while nothing sounds, and resident memory with the soundfont loaded. Not a test: it reports figures.
 // Usage: audio_cost [seconds [soundfont]]

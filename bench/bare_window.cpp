@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick: a bare Qt window with the same menu bar and table size as the game.
 #include <QApplication>
 #include <QMainWindow>

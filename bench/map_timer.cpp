@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program and reports the milliseconds until its window named as given is mapped on the
 // X server, then its resident memory after a further wait and its processor time while it idles.
 #include <X11/Xlib.h>

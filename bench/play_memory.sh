@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Resident memory of the game under play-like pointer input: cards dragged between the places, the
 # stock and the reserve clicked, double-clicks, hovering, a new deal now and then. Prints the memory
 # every minute, to show whether it keeps growing.

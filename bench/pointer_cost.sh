@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Processor time per pointer motion event, of the program and of the X server, while the pointer
 # hovers over the table and while it drags a column card, for the bare Qt window and the game
 # (and an older build of the game, if given) in turn, at scale 1, 1.5 and 2.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the game beside a bare Qt window on one Xvfb: time to a mapped window, resident memory
 # after the deal, and processor time while idle; the game once without a sound device and once with
 # SDL's dummy device, where the soundfont loads and the music plays; an older build of the game too,

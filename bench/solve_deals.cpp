@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solver's cost over a run of seeds at one budget: deals per second, the median and 99th
 // percentile processor milliseconds per deal, the unknown count and the peak resident memory.
 // Usage: solve_deals [count [budget-ms [first-seed]]], by default 1000 deals at 2000 ms from seed 1.

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The figures of morvane-solve runs, read from their output: won, lost and unknown, and the median,
 # 99th percentile and largest processor milliseconds per deal. With two outputs over the same seeds,
 # also how many deals each decided and every deal that one calls won and the other lost (the

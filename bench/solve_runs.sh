@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The solver's figures over a run of seeds at 2 s and at 10 s of processor time per deal.
 # Usage: bench/solve_runs.sh SOLVER OUT-DIR [COUNT]   (COUNT seeds from 1; 10000 unless given)
 #

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the benchmark scripts: starts a private Xvfb with the given screen, sets DISPLAY and
 # $xvfb (its process id), and stops it when the script exits.
 start_xvfb() {

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The blink of the base-value label: Timer1 runs only while it blinks; BlinkPhase says which colour is next.
 #include "blink.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The blink of the base-value label: red and green by turns on each tick of Timer1 while it runs.
 #pragma once
 

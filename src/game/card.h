@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Card arithmetic of the 40-card Neapolitan deck, on the card index 1..40.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shuffle and deal: every undealt card has the same chance at each deal position.
 #include "deal.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table's geometry in pixels of the client area: places, piles, labels and the parking spots.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the card in hand came from, read once at the press from the place it lay on.
 #include "hand.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hand: what the pointer is doing with a card, kept apart from the table that a new deal lays out.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up with its title pause, the preparation of every deal, a new game, the win and the end.
 #include "lifecycle.h"
 

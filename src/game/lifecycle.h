@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The life of the program and of each game: load, title pause, deal, new game, win, quit.
 #pragma once
 

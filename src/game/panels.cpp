@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // At most one panel shows at a time: the English rules, the Italian rules or the about text.
 #include "panels.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the game asks of the machine: time, event processing, chance, the beep, the window and its sounds.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's sound: background music looped through the game, the final music after a win,
 // and the card rustle, each switched by its menu item.
 #include "sound_cues.h"

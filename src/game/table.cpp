@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table state's few operations: moving a card, bringing it to the front, guarded place numbers.
 #include "table.h"
 

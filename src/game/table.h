@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table state: the controls' visible state (the 40 cards among them) and the game variables.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one reading of where cards are: every comparison of a card's position with the places of the
 // table, made on the float positions themselves, since cards rest only where the moves put them.
 #include "zones.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The logical view of the table: which zone a card is in, read from its position exactly as the
 // handlers read it, and the tops of the piles.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picking up, carrying and releasing a card. The card's height at the release chooses the rule:
 // the foundation row at Top 110 or above, the columns below it.
 #include "card_drag.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drag cycle of a card: press picks it up, movement carries it, release hands it to a rule.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One press, one release: the pressed control keeps every move and the release of its button, and
 // presses and releases of other buttons in between go nowhere. A new deal ends a capture, so a card
 // held across it can never be carried into the new game.

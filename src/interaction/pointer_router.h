@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pointer router: turns the window's raw pointer events into the game's event handlers, with
 // the routing the handlers rely on (capture, drawing order, enabled flags, clicks, double-clicks).
 #pragma once

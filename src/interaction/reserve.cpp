@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reserve turns one card per click into the leftmost free column place, and only while one is free.
 #include "reserve.h"
 

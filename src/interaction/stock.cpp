@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stock cards lie out of sight at x 600 behind the stock image; turning one moves it into the fan.
 #include "stock.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stock and its waste fan: turning three cards, recycling the waste, enabling its top card.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table window's own events: they close the panels, recycle the waste, free the top waste card
 // and step the blink of the base-value label.
 #include "table_events.h"

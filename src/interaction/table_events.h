@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The events of the table window itself: a press, a release and a move on bare table, and Timer1's tick.
 #pragma once
 

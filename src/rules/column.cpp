@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Columns grow downward, a short suit under a long one and a long under a short, the king under the
 // ace, and end at a card of the base value.
 #include "column.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Column placement: a card lines up under a card of the other group and the next value, or goes on
 // a free column place; nothing lines up under a card of the base value.
 #pragma once

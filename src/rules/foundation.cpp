@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Foundations grow upward in one suit around the circle of values, from a card of the base value,
 // until they hold the ten cards of their suit.
 #include "foundation.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Foundation placement: a card stacks on its predecessor in the suit, or a base-value card opens
 // an empty foundation.
 #pragma once

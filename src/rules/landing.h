@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A placement rule's answer to "where would this card go if let go here?", given before anything moves.
 #pragma once
 

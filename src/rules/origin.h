@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bookkeeping of the place a card left: the card it covered is uncovered, a column place freed.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The corner probe, the overlap and the place test. Every rectangle is taken as 64 x 100; borders
 // count for places, never for cards.
 #include "probe.h"

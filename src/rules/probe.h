@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The corner probe: which target a released card touches, tried corner by corner; and the overlap.
 #pragma once
 

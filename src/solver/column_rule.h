@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rule of the columns, worked out beforehand for every base value: which card goes under
 // which. The search asks it of every card it can take and every column's last card, and the test
 // for dead ends asks it the other way round.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A deal's cards as the solver reads them, and the position they are dealt into.
 #include "compact_deal.h"
 

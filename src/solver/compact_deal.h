@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A deal as the solver sees it: its cards in the order they are dealt, a compact position, a move,
 // and a card's rank counted from the base value. What a move may do is read in position.h.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Why a dead end can be told from its position alone.
 //
 // Take a position with every column place taken and cards in the reserve. Until a place comes

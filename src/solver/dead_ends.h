@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Positions no win can come from, told without searching them: the reserve still holds cards,
 // and no column place can ever come free again to take them.
 #pragma once

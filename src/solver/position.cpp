@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The moves of a deal, read from the game's rules: what may go where, and what a move changes.
 #include "position.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The moves a player can make from a position of a deal, and what they do. The rules here are read
 // afresh from the game's rules, not shared with the game's code.
 #pragma once

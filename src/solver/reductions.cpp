@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Safe moves home and low cards staying home: two of the search's five reductions, each argued.
 //
 // Both rest on one argument, about a set H of cards that lie on the foundations, apart perhaps from

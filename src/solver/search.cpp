@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search for a win: three searches taking turns, the promising moves first, each searching a
 // position at most once (it remembers the positions it has met), two of them giving up moves, and
 // with them the proof of a loss, for speed.

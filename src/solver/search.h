@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search for a win over the moves of a deal, by searches that take turns, and its answer: won,
 // lost or unknown.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fingerprints of canonical positions and an open-addressing set of them.
 #include "seen_positions.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The positions a search has already visited, remembered by a fingerprint of their canonical form,
 // so that two positions alike for the rest of the game are searched once.
 #pragma once

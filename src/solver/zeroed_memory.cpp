@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Memory straight from the system, so that its pages are zero until written and go back in stretches.
 #include "zeroed_memory.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Memory for the search's largest table: zero until first written, handed back a stretch at a time.
 #pragma once
 

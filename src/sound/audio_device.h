@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one SDL audio device with its SDL2_mixer mixer, kept asleep while nothing sounds.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's sound: one audio device and mixer, one General MIDI synth, the music and rustle players.
 #pragma once
 

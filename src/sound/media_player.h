@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A media player as the game drives it: one open piece, a start position, play, pause, stop, close.
 #pragma once
 

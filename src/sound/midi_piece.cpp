@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A MIDI piece read into memory, checked and measured in ticks before FluidSynth is given it.
 //
 // FluidSynth parses a file only once its player starts, so the length is measured here: the game may

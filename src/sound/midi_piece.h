@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A MIDI piece read into memory, checked and measured in ticks before FluidSynth is given it.
 #pragma once
 

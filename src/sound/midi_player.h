@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The music player: MIDI pieces sequenced by FluidSynth's player and rendered into the mixer's music hook.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Done and stop notices raised on the audio side and handed to the game on the audio system's own thread.
 #include "sound/player_notices.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps the sound libraries from printing: a sound failure never speaks to the player.
 #include "sound/quiet_libraries.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Why a sound stays silent: the listener of a game that wants no reasons, and what a file lacks.
 #include "sound/sound_diagnostics.h"
 

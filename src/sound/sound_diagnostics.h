@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Why a sound stays silent, told to whoever the game names to hear it: the sound itself never prints.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FluidSynth's synthesizer with the General MIDI soundfont, set up to play the game's music cheaply.
 #include "sound/sound_font_synth.h"
 

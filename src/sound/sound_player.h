@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the music and the rustle players share: one open piece, stopped, playing or paused, the
 // rewind that the next play honours, the lock under which commands take turns, and the notices.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rustle player: a WAV sound as an SDL2_mixer chunk on a mixer channel of its own.
 #pragma once
 

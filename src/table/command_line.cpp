@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's answers to --help and --version; any other argument leaves it to start as always.
 #include "command_line.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A card that moved is painted again where it was and where it is; a card brought to the front, where
 // it overlaps the cards it passed; anything else, in its old and new places.
 #include "drawn_table.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the table view last drew, and where two such drawings differ, so that only that is painted again.
 #pragma once
 

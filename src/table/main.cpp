@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Morvane: a patience game with the 40-card Neapolitan deck.
 #include <QApplication>
 #include <QTimer>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures are rendered once at the screen's pixel ratio and kept; the title picture is not kept.
 #include "pictures.h"
 

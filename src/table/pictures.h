@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's pictures, compiled in as vector drawings and rendered crisp at the screen's pixel ratio.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The machine as Qt offers it: the time of day, the event loop, chance, the beep and closing the window.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the game opens its music and card rustle from: beside the program, or its installed data folder.
 #pragma once
 

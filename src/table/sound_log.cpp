@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's log of why its sound stays silent: the category morvane.sound, off unless the player turns it on.
 #include "sound_log.h"
 

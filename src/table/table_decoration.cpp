@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table decoration, drawn once per deal like ink on the table: boxes include both corners.
 #include "table_decoration.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painted bottom to top: the table and its decoration, the place marks, the piles and labels,
 // then the cards in their drawing order, so that a card always lies over a label or an image.
 // A paint draws only what meets the region it is given.

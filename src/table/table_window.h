@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table window: menus, panels and the blink timer around the table view. It keeps no game state:
 // after every event it hands to the game, it brings the screen up to date from the table state.
 #pragma once

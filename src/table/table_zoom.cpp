@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The zoom is worked out once per view size; drawing and the pointer both go through it.
 #include "table_zoom.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one mapping between the view's pixels and the table's: the table zoomed to fit its window.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The panels are built on first showing, so that nothing slow runs before the window appears.
 #include "text_panels.h"
 

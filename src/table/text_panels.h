@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules and about panels over the table: read-only texts, built the first time they are shown,
 // zoomed with the table.
 #pragma once

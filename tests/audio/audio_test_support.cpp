@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A folder of its own for each audio test, SDL's disk driver recording into it, audio systems whose
 // notifications are counted, and waiting helpers.
 #include "audio_test_support.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound failures on the real backend: each leaves only its own sound silent, prints nothing, tells
 // its reason to the diagnostics, and the player goes on answering every command.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MIDI piece check and length: what the music player reports before FluidSynth has read the file.
 #include <gtest/gtest.h>
 #include <unistd.h>

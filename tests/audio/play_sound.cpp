@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays one of the game's sounds through the audio backend on whatever device SDL opens, so that a
 // test can listen to the backend on a real sound server. Usage: play_sound music|rustle FILE SECONDS
 #include <chrono>

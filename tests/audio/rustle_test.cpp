@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rustle player on the real SDL2_mixer, heard through SDL's disk audio driver.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small MIDI and WAV files written by the tests, and what the disk audio driver recorded.
 #pragma once
 

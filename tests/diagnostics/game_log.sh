@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game's diagnostics as a player meets them: with the background music moved away and the system's
 # Liberation fonts out of sight, the game started with QT_LOGGING_RULES="morvane.*=true" names the missing
 # music and each missing font file on standard error and still draws its window with Qt's fallback font;

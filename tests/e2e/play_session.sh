@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A player's session on a real X server: the window maps with its caption, the table is dealt after
 # the title pause, F2 deals anew, the stock turns into the waste fan and is recycled, a refused card
 # goes home, the rules and about panels open and close, and quitting, also during the title pause,

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the end-to-end sessions: servers of their own (Xvfb, a window manager, weston,
 # PulseAudio) in a private runtime folder, all stopped when the session ends; the game started, read
 # and quit there; and the pixel checks of a table, at its own size or zoomed, in a screenshot.

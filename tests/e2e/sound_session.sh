@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The sound on a real sound server: a PulseAudio server of its own with a null sink, whose monitor is
 # recorded. First the audio backend alone plays the background music and the rustle into it; then
 # the game under its own Xvfb: its music is heard after the title pause, nothing while Music is

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game on a Wayland desktop: a headless weston of its own, no X server at all, the game on Qt's
 # Wayland platform. weston's screenshots show the title during the pause and the table dealt after it,
 # by the same pixels as on X, and weston knows the window by the app_id of the game's installed

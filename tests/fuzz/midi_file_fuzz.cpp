@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes through the check a MIDI file passes before FluidSynth is given it: the check always
 // ends, reads nothing outside the bytes, and accepts only a piece that has a length to play.
 #include <cstddef>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a player's session: raw pointer events with any button anywhere, timer ticks, menu
 // commands, new deals and the window closing, fed through the pointer router with the table
 // audited after each event. A table that is not whole aborts the run.

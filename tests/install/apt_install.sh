@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The package installed with apt: the game and its solver land on a player's PATH and answer --help,
 # the manual pages open, and every path these name exists; the menu's command starts the game and it
 # plays with its music; a purge then leaves nothing of what the package installed.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the install tests: starts a command that runs the game under its own Xvfb with SDL's disk
 # audio driver, and checks that the window maps with its caption, the table is dealt after the title
 # pause and the music is heard, which it only is when the game found its sound files. Then quits it.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package as a player gets it: lintian finds no fault, the menu entry, the AppStream data
 # and the manual pages validate, the pages show every option of --help whole at 80 columns, every file
 # in it is root's and dated at the last commit, the game and its solver answer --help and --version

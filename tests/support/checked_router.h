@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pointer router with the table watched after every event: raw pointer events, ticks, menu
 // commands and deals, the card in hand followed from the press that picks it up to its release.
 #pragma once

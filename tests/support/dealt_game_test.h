@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A test fixture around a game dealt on fake ports, with a check of where a card lies.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tests' own reading of the table, apart from the game's: where a card rests, read from its
 // position, and what a foundation and a column take. The audit, the zone-change check and the
 // soak all ask it, so that a fault in the game's reading of the same things shows.

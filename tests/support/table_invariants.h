@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a whole table looks like between two pointer events, and the gestures tests play it with.
 #pragma once
 

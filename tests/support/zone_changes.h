@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two moments of a game one event apart: every card that changed zone got there by a move the
 // rules allow, and the table stayed whole.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drag cycle of a card: which rule a release asks, the fixed first card of a foundation, other
 // buttons, the double-click, and what every press does to the blink and the panels.
 #include <gtest/gtest.h>

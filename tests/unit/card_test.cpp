@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Card arithmetic at its edges: suits, values, groups, the circle of values and place numbers from x.
 #include <gtest/gtest.h>
 

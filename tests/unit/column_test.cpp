@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The column rule: lining up under a card of the other group, free column places, the base-value
 // refusal that starts the blink, and the place a card left.
 #include <gtest/gtest.h>

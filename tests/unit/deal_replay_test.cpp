@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real deals that the solver wins, replayed through the pointer router as a player's hand plays
 // them: a press on the card, a carry, a release over the target, clicks on the stock and the
 // reserve. The table is audited after every event, each card that changed zone checked against

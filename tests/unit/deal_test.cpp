@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shuffle and deal with a scripted random source: draws, where every card lies, the base value.
 #include <gtest/gtest.h>
 

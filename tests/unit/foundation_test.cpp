@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The foundation rule: stacking on the predecessor, opening a foundation, the place a card left,
 // and the completion check that wins the game.
 #include <gtest/gtest.h>

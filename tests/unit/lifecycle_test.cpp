@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The life of the program on a fake clock and event pump: title pause, deal, new game, win and quit.
 #include <gtest/gtest.h>
 

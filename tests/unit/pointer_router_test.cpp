@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pointer router: which control a raw event reaches, capture until the release, clicks and
 // double-clicks, and the two ways a held card could escape its drag (a second button, a new deal).
 #include <gtest/gtest.h>

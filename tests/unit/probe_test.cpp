@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The corner probe and the place test: borders, the order of corners and candidates, occupied places.
 #include <gtest/gtest.h>
 

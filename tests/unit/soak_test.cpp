@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The soak: random raw pointer sequences over many deals, the table audited after every single
 // event and compared with the moment before; and a longer run of the same over thousands of deals.
 #include <gtest/gtest.h>

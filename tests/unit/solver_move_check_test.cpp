@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solver's moves checked against the game's: deals played through the checked router (half
 // along the solver's wins, to the end of the game, half at random), and at every moment the game's
 // rules asked where each card the player can take goes when let go on each place. Every move the game takes the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solver's own reading of the rules, at the corners a replay of its wins cannot show: moves
 // it wrongly leaves out (moves it wrongly offers fail the replay through the game); and its
 // reductions, which leave moves out on purpose and must not change whether a deal can be won.

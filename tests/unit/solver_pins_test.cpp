@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the published figures rest on, pinned: the deals that seeds name, and the text of a deal
 // that morvane-solve prints and reads back. A changed shuffle fails here, not silently in a share.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands the game sends to its music and rustle players, at each point of a game and from the menus.
 #include <gtest/gtest.h>
 

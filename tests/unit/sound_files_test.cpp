@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound files written by the build: two MIDI pieces that loop without a seam, and the card rustle.
 #include <gtest/gtest.h>
 

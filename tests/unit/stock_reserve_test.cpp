@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stock and its waste fan, recycling the waste, the reserve and the blink of the base-value label.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form of the rules and about texts shown in the panels: CR LF lines, hand-broken at 43 characters, their openings and
 // lengths.
 #include <gtest/gtest.h>

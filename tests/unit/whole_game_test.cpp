@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole game won with nothing but raw pointer events, from a deal whose stock and reserve come
 // in the order the foundations need them.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real table window on the offscreen platform: menus, F2, panels, painting, timer and pointer wiring.
 #include <QAction>
 #include <QBackingStore>

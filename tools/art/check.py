@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks the written pictures against what the game's SVG renderer reads and what the deck needs."""
 
 import xml.etree.ElementTree as ElementTree

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The 40 card faces: the white frame, the top strip with value and suit, then pips or a figure below it."""
 
 import figures

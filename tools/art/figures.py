@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The three court cards: the girl (8), the horse and rider (9) and the king (10), each holding its suit's symbol.
 
 Each figure is a handful of flat-coloured shapes. They are drawn twice: first all together in dark ink with a

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The window icon and the launcher icon: the small sizes laid on the pixel grid, the large one from the deck's own ace."""
 
 import math

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes every picture of the game as SVG into src/assets/pictures: 40 faces, the back, the title, icons and smiley."""
 
 import pathlib

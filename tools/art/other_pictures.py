@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The pictures besides the faces and icons: the card back, the title picture and the smiley pointer."""
 
 import math

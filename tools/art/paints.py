@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The deck's colours and the gradients that give its gold, steel, wood and silver some depth."""
 
 from svg import linear_gradient, radial_gradient

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The four suit symbols, each drawn around the origin about 26 units tall, plain for the strip and pips, rich for the ace."""
 
 import math

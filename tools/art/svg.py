@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the small SVG subset that the game's picture renderer reads: shapes, paths, gradients, groups, text."""
 
 from xml.sax.saxutils import escape

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Tests of the picture generator: run with python3 -m unittest discover tools/art."""
 
 import hashlib

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the 40 card faces, the card back, the title picture and every size of the icons into PNG review sheets.
 #include <QColor>
 #include <QDir>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // morvane-solve: how many of the game's deals can be won. Solves the deals of a run of seeds, or one
 // deal given as its cards, and prints one line per deal, then for seeds the counts and the share
 // won with its 95% confidence interval.

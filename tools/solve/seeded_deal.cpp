@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's own deal for a seed: Mescola on a table of its own, its chance drawn from the seed.
 #include "seeded_deal.h"
 

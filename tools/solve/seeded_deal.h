@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's own shuffle and deal, fed by a random source seeded from a number instead of the
 // clock, so that a seed names the same deal every time.
 #pragma once

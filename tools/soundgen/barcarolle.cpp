@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Background music: a barcarolle in 6/8 for mandolin, accordion, guitar, strings and plucked bass.
 #include <utility>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // soundgen: composes the game's music and card rustle and writes the three sound files into a folder.
 #include <cstdint>
 #include <exception>

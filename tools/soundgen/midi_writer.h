@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing a piece as a Standard MIDI File: format 1, a tempo track and one track per part.
 #pragma once
 

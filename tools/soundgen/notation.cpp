@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the written music of the pieces: pitch names, melodies bar by bar and chord symbols.
 #include "notation.h"
 

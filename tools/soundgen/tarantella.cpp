@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Music after a won game: a bright tarantella in 6/8 for mandolin, accordion, strings, bass and tambourine.
 #include "arranging.h"
 #include "pieces.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing sound as a WAVE file of 16-bit PCM samples.
 #include "wav_writer.h"
 
