@@ -6,7 +6,7 @@
 
 #include <filesystem>
 
-#include "sound/media_player.h"
+#include "game/ports.h"
 
 namespace morvane {
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "sound/audio_device.h"
-#include "sound/media_player.h"
+#include "game/ports.h"
 #include "sound/midi_player.h"
 #include "sound/player_notices.h"
 #include "sound/sound_diagnostics.h"

@@ -8,7 +8,7 @@
 #include <condition_variable>
 #include <mutex>
 
-#include "sound/media_player.h"
+#include "game/ports.h"
 
 namespace morvane {
 

@@ -8,7 +8,7 @@
 #include <mutex>
 
 #include "sound/audio_device.h"
-#include "sound/media_player.h"
+#include "game/ports.h"
 #include "sound/player_notices.h"
 #include "sound/sound_diagnostics.h"
 

@@ -15,7 +15,7 @@
 #include "game/sound_cues.h"
 #include "interaction/table_events.h"
 #include "pictures.h"
-#include "sound/media_player.h"
+#include "game/ports.h"
 #include "table_view.h"
 #include "text_panels.h"
 

@@ -13,7 +13,7 @@
 #include <string>
 
 #include "sound/audio_system.h"
-#include "sound/media_player.h"
+#include "game/ports.h"
 #include "sound_fixtures.h"
 
 namespace morvane::audiotest {

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "game/game.h"
-#include "sound/media_player.h"
+#include "game/ports.h"
 
 namespace morvane::testing {
 
