@@ -76,7 +76,9 @@ refuses() {
     fail "morvane-solve $* ended with status $status, saying: $said"
 }
 refuses "--seed: 'x' is not a number" --seed x --count 1
-refuses "--count: '0' is less than 1" --seed 1 --count 0
+refuses "--count: '-1' is less than 1" --seed 1 --count=-1
+refuses "--count: '2' deals from seed 18446744073709551615 run past the last seed, 18446744073709551615" \
+  --seed=18446744073709551615 --count 2
 refuses "--budget-ms: '18446744073709551616' is too large" --budget-ms 18446744073709551616 --seed 1 --count 1
 refuses "--budget-positions needs a value" --seed 1 --count 1 --budget-positions
 refuses "'--fast' is not an option" --seed 1 --count 1 --fast
