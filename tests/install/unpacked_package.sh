@@ -4,9 +4,9 @@
 # The Debian package as a player gets it: lintian finds no fault, the menu entry, the AppStream data
 # and the manual pages validate, the pages show every option of --help whole at 80 columns, every file
 # in it is root's and dated at the last commit, the game and its solver answer --help and --version
-# without a display, the solver says what was wrong with a command line it refuses, and the package
+# without a display, the solver says what was wrong with a command line it refuses, the package
 # unpacked into any folder plays with its music, with stray arguments or Qt's own, also after the
-# unpacked tree has been moved.
+# unpacked tree has been moved, and the package built again elsewhere is the same byte for byte.
 set -euo pipefail
 deb=$1
 out=$2
@@ -28,7 +28,7 @@ for page in morvane morvane-solve; do
   [ -z "$warnings" ] || fail "the manual page $page(6) has warnings: $warnings"
 done
 
-# Two builds of one commit give the same package: every member is root's and dated at the commit.
+# Every member is root's and dated at the commit, whoever builds the package and when.
 commit_time=$(TZ=UTC date -d "@$(git -C "$(dirname "$0")" log -1 --format=%ct)" '+%Y-%m-%d %H:%M:%S')
 for part in --ctrl-tarfile --fsys-tarfile; do
   odd=$(dpkg-deb "$part" "$deb" | tar -tv --full-time --utc |
@@ -76,7 +76,9 @@ refuses() {
     fail "morvane-solve $* ended with status $status, saying: $said"
 }
 refuses "--seed: 'x' is not a number" --seed x --count 1
-refuses "--count: '0' is less than 1" --seed 1 --count 0
+refuses "--count: '-1' is less than 1" --seed 1 --count=-1
+refuses "--count: '2' deals from seed 18446744073709551615 run past the last seed, 18446744073709551615" \
+  --seed=18446744073709551615 --count 2
 refuses "--budget-ms: '18446744073709551616' is too large" --budget-ms 18446744073709551616 --seed 1 --count 1
 refuses "--budget-positions needs a value" --seed 1 --count 1 --budget-positions
 refuses "'--fast' is not an option" --seed 1 --count 1 --fast
@@ -92,3 +94,21 @@ moved="$out/moved/somewhere else"
 mkdir -p "$moved"
 mv "$tree" "$moved/"
 play_session moved "$out" "$moved/unpacked/usr/games/morvane" -platform xcb
+
+# Built again from a checkout of the same tree at another depth, into a folder outside it, under umask
+# 002 and another time zone and language, the package is the same byte for byte. Changes not yet
+# committed are carried into the checkout; files git does not track are not.
+source=$(git -C "$(dirname "$0")" rev-parse --show-toplevel)
+again="$out/again"
+checkout="$again/from/another/depth/morvane"
+rebuilt="$again/package/$(basename "$deb")"
+(
+  umask 002 &&
+    git clone --quiet --shared --no-checkout "$source" "$checkout" &&
+    git -C "$checkout" checkout --quiet --detach "$(git -C "$source" rev-parse HEAD)" &&
+    { git -C "$source" diff --quiet HEAD || git -C "$source" diff --binary HEAD | git -C "$checkout" apply --binary; } &&
+    TZ=Pacific/Chatham LC_ALL=C "$checkout/scripts/package" "$again/package" > "$again/package.log" 2>&1
+) || fail "the package could not be built again: $again/package.log"
+cmp -s "$deb" "$rebuilt" ||
+  fail "the package built again differs:"$'\n'"$(sha256sum "$deb" "$rebuilt")"$'\n'"$(ar tv "$deb")"$'\n'"$(ar tv "$rebuilt")"
+echo "built again from another depth under umask 002, TZ=Pacific/Chatham and LC_ALL=C: the same package, sha256 $(sha256sum < "$deb" | cut -d' ' -f1)"

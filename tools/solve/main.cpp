@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,6 +24,7 @@ constexpr const char* kUsage =
     "usage: morvane-solve --seed S --count N [--budget-ms T] [--budget-positions P] [--moves]\n"
     "       morvane-solve --cards \"C1 C2 ... C40\" [--budget-ms T] [--budget-positions P] [--moves]\n"
     "       morvane-solve -h | --help | -v | --version\n"
+    "An option's value follows it as the next argument or after '=': --seed 7 or --seed=7.\n"
     "Solves the deals of seeds S to S+N-1 (the game's own shuffle and deal, seeded with the number),\n"
     "or the one deal whose 40 card indexes are given in deal-position order (as --moves prints them).\n"
     "Each deal gives one line: seed, result (won, lost, unknown), positions met (each search counts a\n"
@@ -75,19 +77,24 @@ std::nullopt_t refuse(const std::string& what)
 
 std::string quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
 
-// Reads a whole number written in decimal digits alone, from 1 when FROM_ONE, into VALUE; what is wrong
-// with the text, or nothing.
-const char* numberFault(const char* text, bool fromOne, std::uint64_t& value)
+// Reads a whole number written in decimal digits, at least LEAST, into VALUE; what is wrong with the
+// text, or nothing. A minus sign is read too, so that a negative number is told as too small.
+std::optional<std::string> numberFault(std::string_view text, std::uint64_t least, std::uint64_t& value)
 {
-    if (*text == '\0' || std::string_view(text).find_first_not_of("0123456789") != std::string_view::npos) {
+    const bool negative = text.starts_with('-');
+    const std::string digits(text.substr(negative ? 1 : 0));
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos) {
         return "is not a number";
     }
     errno = 0;
-    value = std::strtoull(text, nullptr, 10);
-    if (errno == ERANGE) {
+    value = std::strtoull(digits.c_str(), nullptr, 10);
+    if (errno == ERANGE && !negative) {
         return "is too large";
     }
-    return fromOne && value == 0 ? "is less than 1" : nullptr;
+    if ((negative && digits.find_first_not_of('0') != std::string::npos) || value < least) {
+        return "is less than " + std::to_string(least);
+    }
+    return std::nullopt;
 }
 
 // A switch that takes no value; false when the argument is none.
@@ -124,17 +131,26 @@ std::optional<Options> parse(int argc, char** argv)
     bool seedGiven = false;
     bool countGiven = false;
     for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
+        // A value comes as the next argument, or after an equals sign: --seed 7 or --seed=7.
+        std::string arg = argv[i];
+        std::optional<std::string> attached;
+        if (const std::size_t equals = arg.find('='); arg.starts_with("--") && equals != std::string::npos) {
+            attached = arg.substr(equals + 1);
+            arg.resize(equals);
+        }
         if (parseSwitch(arg, o)) {
+            if (attached) {
+                return refuse(arg + " takes no value");
+            }
             continue;
         }
         if (!takesValue(arg)) {
-            return refuse(quoted(arg) + " is not an option");
+            return refuse(quoted(argv[i]) + " is not an option");
         }
-        if (i + 1 == argc) {
+        if (!attached && i + 1 == argc) {
             return refuse(arg + " needs a value");
         }
-        const char* text = argv[++i];
+        const std::string text = attached ? *attached : argv[++i];
         if (arg == "--cards") {
             o.cards = solver::dealFromText(text);
             if (!o.cards) {
@@ -144,8 +160,8 @@ std::optional<Options> parse(int argc, char** argv)
         }
         // Seeds count from 0, counts and budgets from 1.
         std::uint64_t value = 0;
-        if (const char* fault = numberFault(text, arg != "--seed", value)) {
-            return refuse(arg + ": " + quoted(text) + " " + fault);
+        if (const std::optional<std::string> fault = numberFault(text, arg == "--seed" ? 0 : 1, value)) {
+            return refuse(arg + ": " + quoted(text) + " " + *fault);
         }
         if (arg == "--seed") {
             o.seed = value;
@@ -165,6 +181,11 @@ std::optional<Options> parse(int argc, char** argv)
     if (!o.cards && !(seedGiven && countGiven)) {
         const char* missing = seedGiven ? "--count is missing" : countGiven ? "--seed is missing" : "nothing to solve";
         return refuse(std::string(missing) + ": give --seed and --count, or --cards");
+    }
+    // The seeds S to S+N-1 are all 64-bit numbers: none wraps round to 0.
+    if (!o.cards && o.count - 1 > std::numeric_limits<std::uint64_t>::max() - o.seed) {
+        return refuse("--count: " + quoted(std::to_string(o.count)) + " deals from seed " + std::to_string(o.seed) +
+                      " run past the last seed, " + std::to_string(std::numeric_limits<std::uint64_t>::max()));
     }
     return o;
 }
