@@ -75,7 +75,7 @@ TEST_F(FoundationTest, OnlyAPredecessorOnAFoundationTakesTheCard)
 {
     deal({27, 36, 33, 38, 1});
     table().move(2, 420.0F, 10.0F);
-    EXPECT_TRUE(whereAFoundationTakes(table(), 3, 425.0F, 15.0F).isRefused());
+    EXPECT_FALSE(whereAFoundationTakes(table(), 3, 425.0F, 15.0F).isMade());
     table().move(2, 300.0F, 10.0F);
     EXPECT_EQ(whereAFoundationTakes(table(), 3, 305.0F, 15.0F).target, 2);
 }
@@ -205,12 +205,13 @@ TEST_F(FoundationTest, AnIncompleteOrEmptyFoundationEndsTheCheck)
     deal({30, 36, 33, 38, 1});
     stackFoundation(table(), 1, {1, 2, 3, 4, 5, 6, 7, 8, 9});
     stackFoundation(table(), 2, {11, 12, 13, 14, 15, 16, 17, 18, 19, 20});
-    EXPECT_FALSE(checkFoundationsComplete(table()));
+    closeCompleteFoundations(table());
     EXPECT_TRUE(table().card(20).Enabled);
 
     stackFoundation(table(), 1, {10});
     stackFoundation(table(), 4, {31, 32, 33, 34, 35, 36, 37, 38, 39, 40});
-    EXPECT_FALSE(checkFoundationsComplete(table()));  // foundation 3 is empty
+    closeCompleteFoundations(table());
+    EXPECT_FALSE(allFoundationsComplete(table()));  // foundation 3 is empty
     EXPECT_FALSE(table().card(10).Enabled);
     EXPECT_FALSE(table().card(20).Enabled);
     EXPECT_TRUE(table().card(40).Enabled);
@@ -221,10 +222,10 @@ TEST_F(FoundationTest, WithBaseValueTenAFoundationIsCompleteUnderItsNine)
     deal({30, 36, 33, 38, 10});
     stackFoundation(table(), 1, {10, 1, 2, 3, 4, 5, 6, 7, 8});
     stackFoundation(table(), 2, {20, 11});
-    EXPECT_FALSE(checkFoundationsComplete(table()));
+    closeCompleteFoundations(table());
     EXPECT_TRUE(table().card(8).Enabled);
     stackFoundation(table(), 1, {9});
-    EXPECT_FALSE(checkFoundationsComplete(table()));
+    closeCompleteFoundations(table());
     EXPECT_FALSE(table().card(9).Enabled);
     EXPECT_TRUE(table().card(11).Enabled);
 }
