@@ -230,14 +230,18 @@ TEST_F(FoundationTest, WithBaseValueTenAFoundationIsCompleteUnderItsNine)
     EXPECT_TRUE(table().card(11).Enabled);
 }
 
-// A foundation's top card dragged a little and let go over the card under it lands where it was.
-// The column that shares the foundation's x must not see a card of the next value uncovered.
+// A foundation's top card dragged a little and let go over the card under it lands where it was: a
+// move with no effect. The column that shares the foundation's x must not see a card of the next
+// value uncovered.
 TEST_F(FoundationTest, PuttingAFoundationCardBackOnItsPredecessorUncoversNothingBelow)
 {
     deal({23, 12, 2, 39, 1});
     carry(game(), 2, 95.0F, 15.0F);    // the 2 of Denari onto the ace of the base card
     carry(game(), 12, 95.0F, 155.0F);  // the 2 of Coppe under the 3 of Bastoni in column 1
     ASSERT_FALSE(table().card(23).Enabled);
+    Hand hand{.HomeLeft = 90.0F, .HomeTop = 10.0F};
+    noteOrigin(hand, table().card(2));
+    EXPECT_EQ(interpret(table(), hand, 2, 95.0F, 15.0F).kind, Move::Kind::NoEffect);
     carry(game(), 2, 95.0F, 15.0F);  // the 2 of Denari back onto the ace
     expectAt(2, 90.0F, 10.0F);
     EXPECT_EQ(foundationTop(table(), 1), 2);
