@@ -10,7 +10,7 @@
 #include "game/sound_cues.h"
 #include "rules/column.h"
 #include "rules/foundation.h"
-#include "rules/move.h"
+#include "rules/interpret.h"
 #include "rules/origin.h"
 
 namespace morvane {

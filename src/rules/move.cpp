@@ -1,10 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
-// One reading of what a card let go does, and one way of carrying it out, for both rules.
+// One way of carrying a move out, for both rules.
 #include "move.h"
 
-#include "column.h"
-#include "foundation.h"
 #include "game/zones.h"
 #include "origin.h"
 
@@ -29,23 +27,6 @@ void coverCard(Table& table, const Move& move)
 }
 
 }  // namespace
-
-Move interpret(const Table& table, const Hand& hand, CardIndex card, float left, float top)
-{
-    using enum Move::Rule;
-    const Move::Rule rule = isFixed(table, hand, card) ? None : isBelowFoundationRow(top) ? Columns : Foundations;
-    Move move = rule == Columns       ? whereAColumnTakes(table, card, left, top)
-                : rule == Foundations ? whereAFoundationTakes(table, card, left, top)
-                                      : refused(card);
-    move.rule = rule;
-    if (move.kind == Move::Kind::Refused) {
-        move.Left = hand.HomeLeft;
-        move.Top = hand.HomeTop;
-    } else if (move.Left == hand.HomeLeft && move.Top == hand.HomeTop) {
-        move.kind = Move::Kind::NoEffect;
-    }
-    return move;
-}
 
 void execute(Table& table, const Hand& hand, const Move& move)
 {

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A move: what letting go of a card does, read from a table that does not change, then carried out.
+// A move: what letting go of a card does, as the rules answer it before anything changes, and how it is carried out.
 #pragma once
 
 #include <cstdint>
@@ -42,12 +42,6 @@ inline Move ontoPlace(const Table& table, CardIndex card, std::int16_t place)
 }
 
 inline Move refused(CardIndex card) { return {.kind = Move::Kind::Refused, .card = card}; }
-
-// What letting go of `card` lying at (left, top) does, with the hand that carried it. A card let go
-// at Top 110 or above asks the foundations, one let go lower the columns; the first card of a
-// foundation asks neither. A refused card, and one that would rest where it was picked up, rest
-// at the hand's home.
-Move interpret(const Table& table, const Hand& hand, CardIndex card, float left, float top);
 
 // Carries a move out. A move that is made leaves its origin first (the card it covered uncovered,
 // the column place it was the first card of freed), then the card comes to rest and covers the card

@@ -6,6 +6,7 @@
 
 #include "game/zones.h"
 #include "rules/foundation.h"
+#include "rules/interpret.h"
 #include "support/dealt_game_test.h"
 #include "support/fake_ports.h"
 #include "support/table_invariants.h"

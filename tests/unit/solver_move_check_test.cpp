@@ -20,7 +20,7 @@
 
 #include "game/zones.h"
 #include "interaction/reserve.h"
-#include "rules/move.h"
+#include "rules/interpret.h"
 #include "seeded_deal.h"
 #include "solver/search.h"
 #include "solver/seen_positions.h"
