@@ -31,7 +31,7 @@ void coverCard(Table& table, const Move& move)
 void execute(Table& table, const Hand& hand, const Move& move)
 {
     if (!move.isMade()) {
-        table.move(move.card, move.Left, move.Top);
+        sendHome(table, hand, move.card);
         return;
     }
     // A card of the base value opening a foundation uncovers what lay under it wherever it lay: the

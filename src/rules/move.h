@@ -21,7 +21,7 @@ struct Move {
     Kind kind = Kind::Refused;
     CardIndex card = 0;
     std::int16_t target = 0;  // the card it joins, or the place number it takes
-    float Left = 0.0F;        // where it comes to rest
+    float Left = 0.0F;        // where it comes to rest: the hand's home, unless the move is made
     float Top = 0.0F;
     bool blinks = false;  // it touched a column card of the base value, under which nothing may go
 
