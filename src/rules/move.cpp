@@ -9,7 +9,10 @@
 namespace morvane {
 namespace {
 
-bool opensAFoundation(const Move& move) { return move.kind == Move::Kind::OntoPlace && move.target < kFirstColumnPlace; }
+bool opensAFoundation(const Move& move)
+{
+    return move.kind == Move::Kind::OntoPlace && move.target < kFirstColumnPlace;
+}
 
 // A foundation holds its top card's index; a column place its own number while it holds cards.
 void takePlace(Table& table, const Move& move)
@@ -17,6 +20,7 @@ void takePlace(Table& table, const Move& move)
     table.setPlaceCard(move.target, opensAFoundation(move) ? move.card : move.target);
 }
 
+// The card it joins can no longer be taken; on a foundation the card is its top now.
 void coverCard(Table& table, const Move& move)
 {
     CardPicture& joined = table.card(move.target);
