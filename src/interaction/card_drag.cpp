@@ -16,6 +16,8 @@
 namespace morvane {
 namespace {
 
+// The move is read once, where the card lies; the rule that answered carries it out, and the
+// foundations' rule ends with the completion check that may win the game.
 void letGo(Game& game, CardIndex card)
 {
     Table& table = game.table;
