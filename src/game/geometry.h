@@ -24,6 +24,8 @@ inline constexpr float kProbeHeight = 100.0F;
 inline constexpr float kBackWidth = 63.0F;
 inline constexpr float kBackHeight = 100.0F;
 
+// Four foundations in a row, and under each its column.
+inline constexpr int kPiles = 4;
 inline constexpr float kPlacePitch = 70.0F;
 inline constexpr float kPlaceOrigin = 20.0F;
 inline constexpr float kFoundationTop = 10.0F;

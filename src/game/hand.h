@@ -24,15 +24,15 @@ struct Hand {
     bool DoubleClicked = false;
 };
 
-// Notes the place and row of the card pressed to start a drag.
+// Notes the place and row of the card pressed to start a drag, read as zones.h reads them.
 void noteOrigin(Hand& hand, const CardPicture& pressed);
-// Pressed on the top row left of the waste, or nowhere: the hand is empty.
+// Pressed on a foundation: on the top row, at a foundation's x. False for an empty hand.
 bool cameFromFoundation(const Hand& hand);
 // Pressed as the first card of a column, on its place.
 bool cameAsFirstOfColumn(const Hand& hand);
-// The foundation or column number 1..4 the card was pressed on.
+// The foundation or column 1..4 the card was pressed on; 0 for a card of the waste or an empty hand.
 int originPile(const Hand& hand);
-// A card lying at the x the card in hand was pressed at.
+// A card lying at the x the card in hand was pressed at: the same foundation and column, or waste slot.
 bool liesAtOrigin(const Hand& hand, const CardPicture& c);
 
 // The hand is empty again: no drag, no double-click pending, no place the card came from.

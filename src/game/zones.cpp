@@ -5,6 +5,7 @@
 #include "zones.h"
 
 #include <cassert>
+#include <cmath>
 
 namespace morvane {
 
@@ -22,16 +23,34 @@ int fanSlotOf(const CardPicture& c)
     return 0;
 }
 
+int slotOf(const CardPicture& c)
+{
+    const int pile = geometry::placeNumberFromX(c.Left);
+    if (pile >= 1 && pile <= geometry::kPiles && c.Left == geometry::placeLeft(pile)) {
+        return pile;
+    }
+    const int fanSlot = fanSlotOf(c);
+    return fanSlot != 0 ? geometry::kPiles + fanSlot : 0;
+}
+
+int columnRowOf(const CardPicture& c)
+{
+    if (!isInColumnArea(c)) {
+        return 0;
+    }
+    return static_cast<int>(std::ceil((c.Top - geometry::kRowOrigin) / geometry::kRowPitch));
+}
+
 bool isOnFoundationRow(const CardPicture& c)
 {
-    return c.Top == geometry::kFoundationTop && c.Left <= geometry::placeLeft(4);
+    return c.Top == geometry::kFoundationTop && c.Left <= geometry::placeLeft(geometry::kPiles);
 }
 
 int foundationOf(const CardPicture& c) { return geometry::placeNumberFromX(c.Left); }
 
 bool isInColumnArea(const CardPicture& c) { return c.Top >= geometry::kColumnTop; }
 
-bool isBelowFoundationRow(const CardPicture& c) { return c.Top > geometry::kFoundationRowBottom; }
+bool isBelowFoundationRow(float top) { return top > geometry::kFoundationRowBottom; }
 
 // The card in the rightmost filled slot; of several there, the one turned last, drawn on top.
 CardIndex topWasteCard(const Table& table)

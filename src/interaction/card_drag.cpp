@@ -1,28 +1,41 @@
 // SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Picking up, carrying and releasing a card. The card's height at the release chooses the rule:
-// the foundation row at Top 110 or above, the columns below it.
+// Picking up, carrying and releasing a card. At the release the rules read what letting go of the
+// card does, and the rule its height chose carries that out.
 #include "card_drag.h"
 
 #include "game/blink.h"
 #include "game/lifecycle.h"
 #include "game/panels.h"
 #include "game/sound_cues.h"
-#include "game/zones.h"
 #include "rules/column.h"
 #include "rules/foundation.h"
+#include "rules/interpret.h"
 #include "rules/origin.h"
 
 namespace morvane {
 namespace {
 
-void askRule(Game& game, CardIndex card)
+// The move is read once, where the card lies; the rule that answered carries it out, and the
+// foundations' rule ends with the completion check that may win the game.
+void letGo(Game& game, CardIndex card)
 {
     Table& table = game.table;
-    if (isBelowFoundationRow(table.card(card))) {
-        DecDec(table, game.hand, card);
-    } else if (Cresc(table, game.hand, card)) {
-        Finale(game);
+    const CardPicture& here = table.card(card);
+    const Move move = interpret(table, game.hand, card, here.Left, here.Top);
+    switch (move.rule) {
+    case Move::Rule::Foundations:
+        Cresc(table, game.hand, move);
+        if (allFoundationsComplete(table)) {
+            Finale(game);
+        }
+        break;
+    case Move::Rule::Columns:
+        DecDec(table, game.hand, move);
+        break;
+    case Move::Rule::None:
+        execute(table, game.hand, move);  // the first card of a foundation goes back
+        break;
     }
 }
 
@@ -63,10 +76,10 @@ void Carta_MouseUp(Game& game, CardIndex Index)
 {
     Table& table = game.table;
     cardRustle(game);
-    if (!isFixed(table, game.hand, Index) && !game.hand.DoubleClicked) {
-        askRule(game, Index);
-    } else {
+    if (game.hand.DoubleClicked) {
         sendHome(table, game.hand, Index);
+    } else {
+        letGo(game, Index);
     }
     endDrag(game.hand);
 }

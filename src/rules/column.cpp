@@ -4,22 +4,17 @@
 // ace, and end at a card of the base value.
 #include "column.h"
 
-#include <algorithm>
 #include <vector>
 
 #include "game/blink.h"
 #include "game/zones.h"
-#include "origin.h"
 #include "probe.h"
 
 namespace morvane {
 namespace {
 
-// Nothing lines up under a card of the base value: the chain of a column ends there.
-bool endsItsColumn(const Table& table, CardIndex card) { return hasBaseValue(card, table.BaseValue); }
-
 // The enabled ones of the two cards of the other group whose value is one above the card's, lower
-// index first. Both have the same value: either both end their column or neither does.
+// index first.
 std::vector<ProbeTarget> enabledCandidates(const Table& table, CardIndex card)
 {
     const int suitOffset = groupOf(card) == Group::Short ? 2 : 0;
@@ -34,91 +29,49 @@ std::vector<ProbeTarget> enabledCandidates(const Table& table, CardIndex card)
     return enabled;
 }
 
-// The enabled candidate that holds a corner of the card, whatever its value.
-CardIndex touchedCandidate(const Table& table, CardIndex card, float left, float top)
-{
-    return probeCorners(left, top, enabledCandidates(table, card), Containment::Strict);
-}
-
-// Laid exactly in line with a card it may go under, the card has no corner strictly inside it.
-CardIndex candidateInLine(const Table& table, CardIndex card, float left, float top)
-{
-    std::vector<ProbeTarget> candidates = enabledCandidates(table, card);
-    std::erase_if(candidates, [&](const ProbeTarget& c) { return endsItsColumn(table, c.id); });
-    return firstOverlapping(left, top, candidates);
-}
-
-Landing underCard(const Table& table, CardIndex above)
+Move underCard(const Table& table, CardIndex card, CardIndex above)
 {
     const CardPicture& c = table.card(above);
-    return onCard(above, c.Left, c.Top + geometry::kRowPitch);
-}
-
-// The card leaves the top of its foundation: the card under it is the foundation's top again.
-void uncoverFoundation(Table& table, const Hand& hand, CardIndex card)
-{
-    const CardIndex below = predecessorOf(card);
-    table.card(below).Enabled = true;
-    const int f = originPile(hand);
-    if (f >= 1 && f <= 4) {
-        table.setPlaceCard(f, below);
-    }
-}
-
-void settleOrigin(Table& table, const Hand& hand, CardIndex card)
-{
-    if (cameFromFoundation(hand)) {
-        uncoverFoundation(table, hand, card);
-    } else if (cameAsFirstOfColumn(hand)) {
-        freeColumnPlaceIfFirstCard(table, hand);
-    } else {
-        uncoverOrigin(table, hand, card, true);
-    }
+    return ontoCard(card, above, c.Left, c.Top + geometry::kRowPitch);
 }
 
 }  // namespace
 
-CardIndex CollisioneD(const Table& table, CardIndex VCarta, float AreaW, float AreaH)
+ColumnCards CollisioneD(const Table& table, CardIndex VCarta, float AreaW, float AreaH)
 {
-    const CardIndex touched = touchedCandidate(table, VCarta, AreaW, AreaH);
-    return touched != 0 && !endsItsColumn(table, touched) ? touched : 0;
+    const std::vector<ProbeTarget> candidates = enabledCandidates(table, VCarta);
+    ColumnCards cards{.endTheirColumn = hasBaseValue(nextValueCard(VCarta, 0), table.BaseValue)};
+    cards.touched = probeCorners(AreaW, AreaH, candidates, Containment::Strict);
+    if (cards.touched == 0) {
+        // Laid exactly in line with a card, the card has no corner strictly inside it.
+        cards.inLine = firstOverlapping(AreaW, AreaH, candidates);
+    }
+    return cards;
 }
 
-Landing whereAColumnTakes(const Table& table, CardIndex card, float left, float top)
+Move whereAColumnTakes(const Table& table, CardIndex card, float left, float top)
 {
-    if (const CardIndex r = CollisioneD(table, card, left, top); r != 0) {
-        return underCard(table, r);
+    const ColumnCards cards = CollisioneD(table, card, left, top);
+    if (cards.touched != 0 && !cards.endTheirColumn) {
+        return underCard(table, card, cards.touched);
     }
-    const bool blinks = touchedCandidate(table, card, left, top) != 0;  // touched, yet refused
+    const bool blinks = cards.touched != 0;  // touched, yet refused
+    Move move = refused(card);
     if (const std::int16_t k = CollSh(table, left, top, kFirstColumnPlace); k != 0) {
-        Landing landing = onPlace(table, k);
-        landing.blinks = blinks;
-        return landing;
+        move = ontoPlace(table, card, k);
+    } else if (cards.inLine != 0 && !cards.endTheirColumn) {
+        move = underCard(table, card, cards.inLine);
     }
-    if (const CardIndex r = candidateInLine(table, card, left, top); r != 0) {
-        return underCard(table, r);
-    }
-    return Landing{.blinks = blinks};
+    move.blinks = blinks;
+    return move;
 }
 
-void DecDec(Table& table, const Hand& hand, CardIndex ValCarta)
+void DecDec(Table& table, const Hand& hand, const Move& move)
 {
-    const CardPicture& here = table.card(ValCarta);
-    const Landing landing = whereAColumnTakes(table, ValCarta, here.Left, here.Top);
-    if (landing.blinks) {
+    if (move.blinks) {
         startBlink(table);
     }
-    if (landing.isRefused()) {
-        sendHome(table, hand, ValCarta);
-        return;
-    }
-    table.move(ValCarta, landing.Left, landing.Top);
-    if (landing.onto == Landing::Onto::Card) {
-        table.card(landing.target).Enabled = false;
-    } else {
-        table.setPlaceCard(landing.target, landing.target);
-    }
-    settleOrigin(table, hand, ValCarta);
+    execute(table, hand, move);
 }
 
 }  // namespace morvane

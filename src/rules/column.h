@@ -6,21 +6,28 @@
 
 #include "game/hand.h"
 #include "game/table.h"
-#include "landing.h"
+#include "move.h"
 
 namespace morvane {
 
-// The column card under which VCarta, released at (AreaW, AreaH), can be lined up, or 0: an enabled
-// card of the other group and the next value that holds a corner of VCarta, unless it has the base value.
-CardIndex CollisioneD(const Table& table, CardIndex VCarta, float AreaW, float AreaH);
+// The column cards VCarta, released at (AreaW, AreaH), meets: of the enabled cards of the other
+// group and the next value, the one that holds a corner of it, else the one it lies exactly in line
+// with over part of it. Both have the same value: either both end their column, having the base
+// value, or neither does.
+struct ColumnCards {
+    CardIndex touched = 0;
+    CardIndex inLine = 0;
+    bool endTheirColumn = false;
+};
+ColumnCards CollisioneD(const Table& table, CardIndex VCarta, float AreaW, float AreaH);
 
-// Where the columns take this card let go lying at (left, top): under the card whose corner test
-// finds it, else on the first free column place it touches, else under a card it lies exactly in
-// line with. A card refused by a card of the base value blinks the base-value label.
-Landing whereAColumnTakes(const Table& table, CardIndex card, float left, float top);
+// Where the columns take this card let go lying at (left, top): under the card a corner of it
+// touches, else on the first free column place it touches (CollSh), else under a card it lies
+// exactly in line with. A card touching a card of the base value, under which nothing goes, blinks
+// the base-value label.
+Move whereAColumnTakes(const Table& table, CardIndex card, float left, float top);
 
-// Lines the released card up or puts it on a free column place where the columns take it, or sends
-// it home; starts the blink when the answer says so.
-void DecDec(Table& table, const Hand& hand, CardIndex ValCarta);
+// The column rule carried out: the blink its answer asks for, then the move it names.
+void DecDec(Table& table, const Hand& hand, const Move& move);
 
 }  // namespace morvane

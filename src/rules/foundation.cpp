@@ -7,7 +7,6 @@
 #include <array>
 
 #include "game/zones.h"
-#include "origin.h"
 #include "probe.h"
 
 namespace morvane {
@@ -17,28 +16,10 @@ namespace {
 bool opensAFoundation(const Table& table, CardIndex card) { return hasBaseValue(card, table.BaseValue); }
 
 // Complete: the top card has the value just before the base value in the circle.
-bool isComplete(const Table& table, std::int16_t top) { return top != 0 && valueKey(top) == table.BaseValue - 1; }
-
-void stackOnPredecessor(Table& table, const Hand& hand, CardIndex card, const Landing& landing)
+bool isComplete(const Table& table, int k)
 {
-    // A foundation card put back on the card under it uncovers nothing: its foundation number is
-    // also the number of the column below, whose covered cards must stay covered.
-    if (!cameFromFoundation(hand)) {
-        uncoverOrigin(table, hand, card, true);
-    }
-    table.move(card, landing.Left, landing.Top);
-    CardPicture& predecessor = table.card(landing.target);
-    predecessor.Enabled = false;
-    freeColumnPlaceIfFirstCard(table, hand);
-    table.setPlaceCard(foundationOf(predecessor), card);
-}
-
-void openFoundation(Table& table, const Hand& hand, CardIndex card, const Landing& landing)
-{
-    table.move(card, landing.Left, landing.Top);
-    table.setPlaceCard(landing.target, card);
-    uncoverOrigin(table, hand, card, false);
-    freeColumnPlaceIfFirstCard(table, hand);
+    const CardIndex top = foundationTop(table, k);
+    return top != 0 && valueKey(top) == table.BaseValue - 1;
 }
 
 }  // namespace
@@ -56,44 +37,37 @@ CardIndex CollisioneC(const Table& table, CardIndex VCarta, float AreaW, float A
     return touched != 0 ? touched : firstOverlapping(AreaW, AreaH, target);
 }
 
-Landing whereAFoundationTakes(const Table& table, CardIndex card, float left, float top)
+Move whereAFoundationTakes(const Table& table, CardIndex card, float left, float top)
 {
     if (opensAFoundation(table, card)) {
         const std::int16_t k = CollSh(table, left, top, 1);
-        return k != 0 ? onPlace(table, k) : Landing{};
+        return k != 0 ? ontoPlace(table, card, k) : refused(card);
     }
     const CardIndex p = CollisioneC(table, card, left, top);
-    return p != 0 ? onCard(p, table.card(p).Left, table.card(p).Top) : Landing{};
+    return p != 0 ? ontoCard(card, p, table.card(p).Left, table.card(p).Top) : refused(card);
 }
 
-bool checkFoundationsComplete(Table& table)
+void Cresc(Table& table, const Hand& hand, const Move& move)
 {
-    for (int j = 1; j <= 4; ++j) {
-        const CardIndex top = foundationTop(table, j);
-        if (!isComplete(table, top)) {
+    execute(table, hand, move);
+    closeCompleteFoundations(table);
+}
+
+void closeCompleteFoundations(Table& table)
+{
+    for (int k = 1; k <= geometry::kPiles && isComplete(table, k); ++k) {
+        table.card(foundationTop(table, k)).Enabled = false;
+    }
+}
+
+bool allFoundationsComplete(const Table& table)
+{
+    for (int k = 1; k <= geometry::kPiles; ++k) {
+        if (!isComplete(table, k)) {
             return false;
         }
-        table.card(top).Enabled = false;
     }
     return true;
-}
-
-bool Cresc(Table& table, const Hand& hand, CardIndex ValCarta)
-{
-    const CardPicture& here = table.card(ValCarta);
-    const Landing landing = whereAFoundationTakes(table, ValCarta, here.Left, here.Top);
-    switch (landing.onto) {
-    case Landing::Onto::Card:
-        stackOnPredecessor(table, hand, ValCarta, landing);
-        break;
-    case Landing::Onto::Place:
-        openFoundation(table, hand, ValCarta, landing);
-        break;
-    case Landing::Onto::Home:
-        sendHome(table, hand, ValCarta);
-        break;
-    }
-    return checkFoundationsComplete(table);
 }
 
 }  // namespace morvane

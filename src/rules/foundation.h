@@ -6,7 +6,7 @@
 
 #include "game/hand.h"
 #include "game/table.h"
-#include "landing.h"
+#include "move.h"
 
 namespace morvane {
 
@@ -16,14 +16,18 @@ namespace morvane {
 CardIndex CollisioneC(const Table& table, CardIndex VCarta, float AreaW, float AreaH);
 
 // Where the foundations take this card let go lying at (left, top): a card of the base value opens
-// the first empty foundation it touches, any other stacks on its predecessor.
-Landing whereAFoundationTakes(const Table& table, CardIndex card, float left, float top);
+// the first empty foundation it touches (CollSh), any other stacks on its predecessor (CollisioneC).
+Move whereAFoundationTakes(const Table& table, CardIndex card, float left, float top);
 
-// Places the released card where the foundations take it or sends it home, then checks the four
-// foundations. Returns true when they are all complete: the game is won.
-[[nodiscard]] bool Cresc(Table& table, const Hand& hand, CardIndex ValCarta);
+// The foundation rule carried out: the move its answer names, then the foundations closed that
+// are complete. Whether that won the game, allFoundationsComplete tells.
+void Cresc(Table& table, const Hand& hand, const Move& move);
 
-// Disables the top of each complete foundation from the first onward; true when all four are.
-bool checkFoundationsComplete(Table& table);
+// Disables the top of each complete foundation from the first onward, up to the first that is not
+// complete: a complete foundation is closed, its top card no longer taken.
+void closeCompleteFoundations(Table& table);
+
+// The four foundations hold their ten cards each: the game is won.
+bool allFoundationsComplete(const Table& table);
 
 }  // namespace morvane

@@ -6,25 +6,40 @@
 #include "game/zones.h"
 
 namespace morvane {
+namespace {
+
+// The card leaves the top of its foundation: the card under it is the foundation's top again.
+void uncoverFoundation(Table& table, const Hand& hand, CardIndex card)
+{
+    const CardIndex below = predecessorOf(card);
+    table.card(below).Enabled = true;
+    table.setPlaceCard(originPile(hand), below);
+}
+
+void uncoverCovered(Table& table, const Hand& hand, CardIndex card, bool anyRow)
+{
+    for (int suit = 0; suit < 4; ++suit) {
+        CardPicture& covered = table.card(nextValueCard(card, suit));
+        if (!covered.Enabled && liesAtOrigin(hand, covered) && (anyRow || isInColumnArea(covered))) {
+            covered.Enabled = true;
+        }
+    }
+}
+
+}  // namespace
 
 bool isFixed(const Table& table, const Hand& hand, CardIndex card)
 {
     return hasBaseValue(card, table.BaseValue) && cameFromFoundation(hand);
 }
 
-void uncoverOrigin(Table& table, const Hand& hand, CardIndex released, bool mustBeInColumn)
+void leaveOrigin(Table& table, const Hand& hand, CardIndex card, bool anyRow)
 {
-    for (int suit = 0; suit < 4; ++suit) {
-        CardPicture& covered = table.card(nextValueCard(released, suit));
-        const bool inPlace = !mustBeInColumn || isInColumnArea(covered);
-        if (!covered.Enabled && liesAtOrigin(hand, covered) && inPlace) {
-            covered.Enabled = true;
-        }
+    if (cameFromFoundation(hand)) {
+        uncoverFoundation(table, hand, card);
+        return;
     }
-}
-
-void freeColumnPlaceIfFirstCard(Table& table, const Hand& hand)
-{
+    uncoverCovered(table, hand, card, anyRow);
     if (cameAsFirstOfColumn(hand)) {
         table.setPlaceCard(originPile(hand) + 4, 0);
     }

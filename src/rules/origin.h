@@ -11,12 +11,11 @@ namespace morvane {
 // The first card of a foundation, of the base value, stays there for the whole game.
 bool isFixed(const Table& table, const Hand& hand, CardIndex card);
 
-// Enables the disabled card of the next value that lies at the x the released card came from.
-// With mustBeInColumn, only a card lying in the column area counts.
-void uncoverOrigin(Table& table, const Hand& hand, CardIndex released, bool mustBeInColumn);
-
-// The first card of a column has left it: that column place is free.
-void freeColumnPlaceIfFirstCard(Table& table, const Hand& hand);
+// The card in hand has left the place it was picked up from. Off a foundation, the card under it is
+// that foundation's top again. Off a column or the waste, the disabled card of the next value lying
+// at the x it came from is enabled, only in the column area unless `anyRow`; the column place it
+// was the first card of is free.
+void leaveOrigin(Table& table, const Hand& hand, CardIndex card, bool anyRow);
 
 // A refused card goes back where it was picked up.
 void sendHome(Table& table, const Hand& hand, CardIndex card);

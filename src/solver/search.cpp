@@ -387,8 +387,8 @@ private:
 // one wins or the budget is spent: hasty moves depth first (most deals are won that way at once),
 // purposeful moves best first (a different road into the hard deals), and every move depth first,
 // the only search that can call a deal lost, with turns twice as long as the others'. A restricted
-// search that runs out of moves, or has searched as many positions as it may hold, leaves the turns
-// to the others: the search of every move needs the memory more.
+// search that runs out of moves, or has met as many positions as it may hold, leaves the turns to
+// the others: the search of every move needs the memory more.
 Result solve(const Deal& deal, const Budget& budget, const Pruning& pruning)
 {
     constexpr std::uint64_t kFirstTurn = 1024;

@@ -6,6 +6,7 @@
 
 #include "game/zones.h"
 #include "rules/foundation.h"
+#include "rules/interpret.h"
 #include "support/dealt_game_test.h"
 #include "support/fake_ports.h"
 #include "support/table_invariants.h"
@@ -75,7 +76,7 @@ TEST_F(FoundationTest, OnlyAPredecessorOnAFoundationTakesTheCard)
 {
     deal({27, 36, 33, 38, 1});
     table().move(2, 420.0F, 10.0F);
-    EXPECT_TRUE(whereAFoundationTakes(table(), 3, 425.0F, 15.0F).isRefused());
+    EXPECT_FALSE(whereAFoundationTakes(table(), 3, 425.0F, 15.0F).isMade());
     table().move(2, 300.0F, 10.0F);
     EXPECT_EQ(whereAFoundationTakes(table(), 3, 305.0F, 15.0F).target, 2);
 }
@@ -205,12 +206,13 @@ TEST_F(FoundationTest, AnIncompleteOrEmptyFoundationEndsTheCheck)
     deal({30, 36, 33, 38, 1});
     stackFoundation(table(), 1, {1, 2, 3, 4, 5, 6, 7, 8, 9});
     stackFoundation(table(), 2, {11, 12, 13, 14, 15, 16, 17, 18, 19, 20});
-    EXPECT_FALSE(checkFoundationsComplete(table()));
+    closeCompleteFoundations(table());
     EXPECT_TRUE(table().card(20).Enabled);
 
     stackFoundation(table(), 1, {10});
     stackFoundation(table(), 4, {31, 32, 33, 34, 35, 36, 37, 38, 39, 40});
-    EXPECT_FALSE(checkFoundationsComplete(table()));  // foundation 3 is empty
+    closeCompleteFoundations(table());
+    EXPECT_FALSE(allFoundationsComplete(table()));  // foundation 3 is empty
     EXPECT_FALSE(table().card(10).Enabled);
     EXPECT_FALSE(table().card(20).Enabled);
     EXPECT_TRUE(table().card(40).Enabled);
@@ -221,22 +223,26 @@ TEST_F(FoundationTest, WithBaseValueTenAFoundationIsCompleteUnderItsNine)
     deal({30, 36, 33, 38, 10});
     stackFoundation(table(), 1, {10, 1, 2, 3, 4, 5, 6, 7, 8});
     stackFoundation(table(), 2, {20, 11});
-    EXPECT_FALSE(checkFoundationsComplete(table()));
+    closeCompleteFoundations(table());
     EXPECT_TRUE(table().card(8).Enabled);
     stackFoundation(table(), 1, {9});
-    EXPECT_FALSE(checkFoundationsComplete(table()));
+    closeCompleteFoundations(table());
     EXPECT_FALSE(table().card(9).Enabled);
     EXPECT_TRUE(table().card(11).Enabled);
 }
 
-// A foundation's top card dragged a little and let go over the card under it lands where it was.
-// The column that shares the foundation's x must not see a card of the next value uncovered.
+// A foundation's top card dragged a little and let go over the card under it lands where it was: a
+// move with no effect. The column that shares the foundation's x must not see a card of the next
+// value uncovered.
 TEST_F(FoundationTest, PuttingAFoundationCardBackOnItsPredecessorUncoversNothingBelow)
 {
     deal({23, 12, 2, 39, 1});
     carry(game(), 2, 95.0F, 15.0F);    // the 2 of Denari onto the ace of the base card
     carry(game(), 12, 95.0F, 155.0F);  // the 2 of Coppe under the 3 of Bastoni in column 1
     ASSERT_FALSE(table().card(23).Enabled);
+    Hand hand{.HomeLeft = 90.0F, .HomeTop = 10.0F};
+    noteOrigin(hand, table().card(2));
+    EXPECT_EQ(interpret(table(), hand, 2, 95.0F, 15.0F).kind, Move::Kind::NoEffect);
     carry(game(), 2, 95.0F, 15.0F);  // the 2 of Denari back onto the ace
     expectAt(2, 90.0F, 10.0F);
     EXPECT_EQ(foundationTop(table(), 1), 2);

@@ -20,9 +20,7 @@
 
 #include "game/zones.h"
 #include "interaction/reserve.h"
-#include "rules/column.h"
-#include "rules/foundation.h"
-#include "rules/origin.h"
+#include "rules/interpret.h"
 #include "seeded_deal.h"
 #include "solver/search.h"
 #include "solver/seen_positions.h"
@@ -76,26 +74,20 @@ solver::Position positionOf(const Table& t)
     return p;
 }
 
-// Where a card is let go to put it on a place (1..8), 5 pixels inside its target (the rules'
-// probe is strict on cards), and where it then rests.
-struct Drop {
-    Point at;
-    Point rest;
-};
-
-Drop dropOnto(int place, const solver::Position& p)
+// Where a card is let go to put it on a place (1..8): 5 pixels right of and below the place's mark,
+// or the last card of its column, so that a corner lies strictly inside what it joins.
+Point dropOnto(int place, const solver::Position& p)
 {
-    const float left = geometry::placeLeftOf(place);
+    const float left = geometry::placeLeftOf(place) + 5.0F;
     if (solver::isFoundation(static_cast<solver::Spot>(place))) {
-        return {{left + 5.0F, geometry::kFoundationTop + 5.0F}, {left, geometry::kFoundationTop}};
+        return {left, geometry::kFoundationTop + 5.0F};
     }
     const int count = p.columns[static_cast<std::size_t>(place - 5)].count;
-    return {{left + 5.0F, geometry::columnRowTop(std::max(count, 1)) + 5.0F},
-            {left, geometry::columnRowTop(count + 1)}};
+    return {left, geometry::columnRowTop(std::max(count, 1)) + 5.0F};
 }
 
-// What the game does from one table: each card the player can take asked of the rule that its
-// height chooses, let go 5 pixels inside each place.
+// What the game does from one table: each card the player can take let go 5 pixels inside each
+// place, and the move the game makes of it, named by where the card comes to rest.
 class GameMoves {
 public:
     explicit GameMoves(const Table& table) : scratch_(testing::dealtGame())
@@ -132,18 +124,15 @@ private:
         const CardPicture& c = reached_.card(card);
         const std::optional<solver::Spot> from = spotOf(c);
         EXPECT_TRUE(from) << "card " << card << " can be taken but lies on no place";
-        Hand hand;
+        Hand hand{.HomeLeft = c.Left, .HomeTop = c.Top};
         noteOrigin(hand, c);
-        const Drop drop = dropOnto(place, p);
-        const Landing landing = isBelowFoundationRow(CardPicture{drop.at.x, drop.at.y})
-                                    ? whereAColumnTakes(reached_, card, drop.at.x, drop.at.y)
-                                    : whereAFoundationTakes(reached_, card, drop.at.x, drop.at.y);
-        const bool moves = landing.Left != c.Left || landing.Top != c.Top;
-        if (!from || isFixed(reached_, hand, card) || landing.isRefused() || !moves || landing.Left != drop.rest.x ||
-            landing.Top != drop.rest.y) {
+        const Point at = dropOnto(place, p);
+        const morvane::Move made = interpret(reached_, hand, card, at.x, at.y);
+        const std::optional<solver::Spot> to = spotOf(CardPicture{made.Left, made.Top});
+        if (!from || !made.isMade() || !to) {
             return std::nullopt;
         }
-        return Move{Move::Kind::Card, static_cast<std::int8_t>(card), *from, static_cast<solver::Spot>(place)};
+        return Move{Move::Kind::Card, static_cast<std::int8_t>(card), *from, *to};
     }
 
     std::unique_ptr<testing::FakeMachine> scratch_;
@@ -180,7 +169,8 @@ std::set<MoveKey> asTheSolverCounts(const std::vector<Move>& moves, const solver
 std::set<MoveKey> offeredWithoutClicks(const solver::Deal& deal, const solver::Position& p, bool foundationsAlike)
 {
     solver::MoveList list;
-    solver::legalMoves(deal, p, list, solver::MoveSet::Every, {false, false, true, foundationsAlike});
+    solver::legalMoves(deal, p, list, solver::MoveSet::Every,
+                       {.lowCardsStayHome = false, .safeMovesFirst = false, .foundationsAlike = foundationsAlike});
     std::set<MoveKey> keys;
     for (int i = 0; i < list.size; ++i) {
         if (list.items[static_cast<std::size_t>(i)].clicks == 0) {
@@ -198,8 +188,8 @@ void playThroughRouter(testing::CheckedRouter& router, const Table& table, const
         return;
     }
     router.move(testing::kBareTable.x, testing::kBareTable.y);
-    const Drop drop = dropOnto(m.to, p);
-    testing::dragTo(router, table, m.card, drop.at.x, drop.at.y);
+    const Point at = dropOnto(m.to, p);
+    testing::dragTo(router, table, m.card, at.x, at.y);
 }
 
 // The next move of the walk: the solver's win while there is one (it reaches the end of a game,

@@ -85,7 +85,7 @@ def title():
         text("Vandrel", x=297, y=78, font_family=SERIF, font_size=30, fill="#d9e6cf", text_anchor="middle"),
         path("M 187 96 L 407 96", stroke="#b89b4a", stroke_width=0.8),
         *embossed("Morvane", 297, 250, 118, picture),
-        text("\u00a9 2026 Vandrel. All rights reserved.", x=297, y=396, font_family=SERIF, font_size=12,
+        text("\u00a9 2026 Vandrel \u00b7 Free software, GNU GPL 3 or later", x=297, y=396, font_family=SERIF, font_size=12,
              fill="#a9c29d", text_anchor="middle"),
     )
     return picture
