@@ -3,7 +3,11 @@
 // Memory straight from the system, so that its pages are zero until written and go back in stretches.
 #include "zeroed_memory.h"
 
+#if defined(_WIN32)
+#include <windows.h>
+#else
 #include <sys/mman.h>
+#endif
 
 #include <cstdlib>
 #include <new>
@@ -14,18 +18,46 @@ namespace {
 
 constexpr std::size_t kStretch = std::size_t{1} << 20;  // about 75 microseconds to hand back
 
+// The system's side: fresh zeroed pages for a whole table (null when there are none), and a stretch
+// [from, to) of them handed back, the table's last stretch ending at `bytes`.
+#if defined(_WIN32)
+std::byte* takePages(std::size_t bytes)
+{
+    return static_cast<std::byte*>(VirtualAlloc(nullptr, bytes, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
+}
+
+// Windows hands a reservation back only whole: the stretches before the last are decommitted.
+void handBackPages(std::byte* table, std::size_t bytes, std::size_t from, std::size_t to)
+{
+    if (to == bytes) {
+        VirtualFree(table, 0, MEM_RELEASE);
+    } else {
+        VirtualFree(table + from, to - from, MEM_DECOMMIT);
+    }
+}
+#else
+std::byte* takePages(std::size_t bytes)
+{
+    void* pages = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    return pages == MAP_FAILED ? nullptr : static_cast<std::byte*>(pages);
+}
+
+void handBackPages(std::byte* table, std::size_t /*bytes*/, std::size_t from, std::size_t to)
+{
+    munmap(table + from, to - from);
+}
+#endif
+
 }  // namespace
 
 // A table smaller than a stretch comes from the heap, whose memory is at hand: a deal won at once
 // would otherwise spend more on asking the system for pages than on its search.
 ZeroedMemory::ZeroedMemory(std::size_t bytes) : bytes_(bytes)
 {
-    void* memory = bytes < kStretch ? std::calloc(bytes, 1)
-                                    : mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (memory == nullptr || memory == MAP_FAILED) {
+    data_ = bytes < kStretch ? static_cast<std::byte*>(std::calloc(bytes, 1)) : takePages(bytes);
+    if (data_ == nullptr) {
         throw std::bad_alloc();
     }
-    data_ = static_cast<std::byte*>(memory);
 }
 
 ZeroedMemory::ZeroedMemory(ZeroedMemory&& other) noexcept
@@ -54,7 +86,7 @@ void ZeroedMemory::handBackUpTo(std::size_t bytes)
     if (bytes_ < kStretch) {
         std::free(data_);  // all of it: `end` rounds down to nothing before the size
     } else {
-        munmap(data_ + handedBack_, end - handedBack_);
+        handBackPages(data_, bytes_, handedBack_, end);
     }
     handedBack_ = end;
 }

@@ -3,6 +3,7 @@
 // The commands the game sends to its music and rustle players, at each point of a game and from the menus.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,9 +18,11 @@ namespace {
 using testing::FakeMachine;
 using Commands = std::vector<std::string>;
 
-const std::string kOpenBackground = "MMC1 open /game/Music/10vazid.mid";
-const std::string kOpenFinal = "MMC1 open /game/Music/finale.mid";
-const std::string kOpenRustle = "MMCw open /game/carta.wav";
+// The files beside the game, their path joined as the platform joins paths ('\\' on Windows).
+const std::filesystem::path kGame = "/game";
+const std::string kOpenBackground = "MMC1 open " + (kGame / "Music" / "10vazid.mid").string();
+const std::string kOpenFinal = "MMC1 open " + (kGame / "Music" / "finale.mid").string();
+const std::string kOpenRustle = "MMCw open " + (kGame / "carta.wav").string();
 
 // Stands in for the random source to note how many sound commands had been sent when the deal began.
 class DealWatch : public RandomSource {
