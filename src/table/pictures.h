@@ -4,9 +4,7 @@
 #pragma once
 
 #include <QCursor>
-#include <QFont>
 #include <QPixmap>
-#include <QString>
 #include <array>
 
 namespace morvane {
@@ -25,13 +23,6 @@ public:
     QPixmap title() const;
     static QIcon windowIcon();
     static QCursor smileyPointer();
-
-    // The table's serif, the system's Liberation Serif: bold italic at a size in pixels.
-    static QFont tableFont(int pixelSize);
-    // The plain sans of the menus and panels, the system's Liberation Sans.
-    static QFont windowFont(int pixelSize);
-    // The rules and about texts, with their CR LF line ends turned into plain new lines.
-    static QString text(const QString& name);
 
 private:
     qreal ratio_ = 1.0;

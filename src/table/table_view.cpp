@@ -11,52 +11,73 @@
 #include <algorithm>
 #include <cassert>
 
+#include "fonts.h"
 #include "game/geometry.h"
-#include "table_decoration.h"
+#include "qt_pixels.h"
+#include "view/table_decoration.h"
 
 namespace morvane {
 namespace {
 
-const QColor kTableGreen(0, 128, 0);
-const QColor kLabelGround(0, 64, 0);
-const QColor kFoundationMark(255, 255, 0);
-const QColor kColumnMark(0, 0, 0);
-
-QColor toQColor(Rgb rgb) { return {rgb.r, rgb.g, rgb.b}; }
-
-// Point sizes are of a 96-dpi screen: 4/3 pixels a point.
-int pixelsForPoints(double points) { return static_cast<int>(points * 96.0 / 72.0 + 0.5); }
-
 // Qt hands a pattern fill of more than about a hundred rows to its thread pool, and the hand-over
 // costs more than the fill: a hatch is filled in bands of fewer rows. The bands are the box's own,
 // whatever part is painted, so that a piece lands on the device pixels of the whole at any ratio.
-void hatch(QPainter& painter, const QRect& box, const QRect& part, const QColor& colour)
+void hatch(QPainter& painter, const Rect& box, const Rect& part, const QColor& colour)
 {
     constexpr int kBand = 16;
     const QBrush brush(colour, Qt::DiagCrossPattern);
-    for (int top = box.top(); top <= box.bottom(); top += kBand) {
-        const QRect band(box.left(), top, box.width(), std::min(kBand, box.bottom() + 1 - top));
+    for (int top = box.top; top < box.bottom(); top += kBand) {
+        const Rect band{box.left, top, box.width, std::min(kBand, box.bottom() - top)};
         if (band.intersects(part)) {
-            painter.fillRect(band, brush);
+            painter.fillRect(toQRect(band), brush);
         }
     }
 }
 
 // Drawn on the table itself rather than kept in its background picture: Qt lines a hatch up with the
 // window's corner, which a picture of the table alone would shift at some pixel ratios.
-void paintPlaceMarks(QPainter& painter, const DrawnBackground& background, const QRect& part)
+void paintPlaceMarks(QPainter& painter, const DrawnBackground& background, const Rect& part)
 {
-    for (int place = 1; place <= kPlaces; ++place) {
-        const QRect& box = background.marks.at(static_cast<std::size_t>(place));
-        if (box.isNull() || !part.intersects(areaOf(box))) {
+    for (const PlaceMark& mark : placeMarks(background)) {
+        if (!part.intersects(areaOf(toRectF(mark.box)))) {
             continue;
         }
-        const QColor colour = place <= 4 ? kFoundationMark : kColumnMark;
-        hatch(painter, box, part, colour);
+        const QColor colour = toQColor(mark.colour);
+        hatch(painter, mark.box, part, colour);
         painter.setPen(QPen(colour, 1));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRectF(box).adjusted(0, 0, -1, -1));
+        painter.drawRect(QRectF(toQRect(mark.box)).adjusted(0, 0, -1, -1));
     }
+}
+
+void drawDecoration(QPainter& painter, int bottom)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const Decoration table = decoration(bottom);
+    for (const Ink& ink : table.inks) {
+        const QPoint from(ink.from.x, ink.from.y);
+        const QPoint to(ink.to.x, ink.to.y);
+        if (ink.kind == Ink::Kind::Box) {
+            painter.fillRect(QRect(from, to), toQColor(ink.colour));
+        } else {
+            painter.setPen(QPen(toQColor(ink.colour), 1));
+            painter.drawLine(from, to);
+        }
+    }
+    const Ring& ring = table.ring;
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(toQColor(ring.outline), ring.width));
+    painter.setBrush(toQColor(ring.inside));
+    painter.drawEllipse(QPointF(ring.centre.x, ring.centre.y), ring.radius, ring.radius);
+    painter.restore();
+}
+
+// Makes the painter draw in table pixels.
+void applyZoom(QPainter& painter, const TableZoom& zoom)
+{
+    painter.translate(zoom.left(), 0.0);
+    painter.scale(zoom.factor(), zoom.factor());
 }
 
 std::int16_t buttonNumber(Qt::MouseButton button)
@@ -80,21 +101,7 @@ TableView::TableView(const Table& table, PointerRouter& router, std::function<vo
       table_(table),
       router_(router),
       afterEvent_(std::move(afterEvent)),
-      labels_{{{&Table::Label1,
-                {geometry::kLabel1Width, geometry::kLabel1Height},
-                kLabelGround,
-                48,
-                Qt::AlignHCenter | Qt::AlignTop},
-               {&Table::Label6,
-                {geometry::kLabel6Width, geometry::kLabel6Height},
-                kLabelGround,
-                13.8,
-                Qt::AlignHCenter | Qt::AlignTop},
-               {&Table::Label5,
-                {geometry::kLabel5Width, geometry::kLabel5Height},
-                kTableGreen,
-                19.8,
-                Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap}}}
+      labels_{ShownLabel(labelLooks()[0]), ShownLabel(labelLooks()[1]), ShownLabel(labelLooks()[2])}
 {
     // Half the table's size still shows every card and label whole enough to play.
     setMinimumSize(geometry::kTableWidth / 2, geometry::kTableHeight / 2);
@@ -102,12 +109,10 @@ TableView::TableView(const Table& table, PointerRouter& router, std::function<vo
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-TableView::LabelLook::LabelLook(Label Table::*label, QSizeF size, QColor ground, double points, int flags)
-    : label(label),
-      size(size),
-      ground(std::move(ground)),
-      font(Pictures::tableFont(pixelsForPoints(points))),
-      flags(flags)
+TableView::ShownLabel::ShownLabel(const LabelLook& look)
+    : look(&look),
+      font(qtFont(look.font)),
+      flags(Qt::AlignHCenter | Qt::AlignTop | (look.wrapped ? Qt::TextWordWrap : 0))
 {
 }
 
@@ -125,10 +130,10 @@ void TableView::followTable()
     DrawnTable now = drawnTable(table_, measuredLabels());
     if (!drawn_) {
         update();
-    } else if (const QRegion changed = changedArea(*drawn_, now, zoom_.wholeTable()); !changed.isEmpty()) {
+    } else if (const std::vector<Rect> changed = changedAreas(*drawn_, now, zoom_.wholeTable()); !changed.empty()) {
         // One rectangle: a paint clipped to a rectangle copies and fills whole rows, while a paint
         // clipped to a ragged region goes span by span.
-        update(zoom_.toView(changed.boundingRect()));
+        update(toQRect(zoom_.toView(boundingArea(changed))));
     }
     drawn_ = std::move(now);
 }
@@ -139,9 +144,9 @@ void TableView::prepare()
     // Pictures are rendered at the zoomed size, so that a zoomed table is as crisp as one at its own size.
     pictures_.useRatio(devicePixelRatioF() * zoom_.factor());
     prepareBackground();
-    for (LabelLook& look : labels_) {
-        if (const Label& label = table_.*look.label; label.Visible) {  // a hidden label is neither drawn nor measured
-            prepareLabel(look, label);
+    for (ShownLabel& shown : labels_) {
+        if (const Label& label = table_.*shown.look->label; label.Visible) {  // a hidden label is neither drawn nor measured
+            prepareLabel(shown, label);
         }
     }
     if (table_.Mazzo.Visible || table_.Mazzo2.Visible) {
@@ -166,11 +171,11 @@ void TableView::prepareBackground()
     }
     background_ = QPixmap(size() * ratio);
     background_.setDevicePixelRatio(ratio);
-    background_.fill(kTableGreen);
+    background_.fill(toQColor(kTableGreen));
     QPainter painter(&background_);
-    zoom_.apply(painter);
+    applyZoom(painter, zoom_);
     if (wanted.decorationDrawn) {
-        drawDecoration(painter, zoom_.wholeTable().height());
+        drawDecoration(painter, zoom_.wholeTable().height);
     }
     if (wanted.titlePictureShown) {
         painter.drawPixmap(0, 0, pictures_.title());
@@ -178,28 +183,25 @@ void TableView::prepareBackground()
     backgroundDrawn_ = wanted;
 }
 
-void TableView::prepareLabel(LabelLook& look, const Label& label)
+void TableView::prepareLabel(ShownLabel& shown, const Label& label)
 {
-    const QPointF at(label.Left, label.Top);
-    if (look.measured && label.Caption == look.caption && at == look.at) {
+    const RectF box = labelBox(*shown.look, label);
+    if (shown.measured && label.Caption == shown.caption && box == shown.box) {
         return;
     }
-    look.measured = true;
-    look.caption = label.Caption;
-    look.at = at;
-    look.text = QString::fromStdString(label.Caption);
-    const QRectF box(at, look.size);
-    // Italic letters may lean out of what the metrics measure: a quarter of the size to spare all round.
-    const qreal spare = look.font.pixelSize() / 4.0;
-    const QRectF text = QFontMetricsF(look.font).boundingRect(box, look.flags, look.text);
-    look.extent = areaOf(box.united(text.adjusted(-spare, -spare, spare, spare)));
+    shown.measured = true;
+    shown.caption = label.Caption;
+    shown.box = box;
+    shown.text = QString::fromStdString(label.Caption);
+    const QRectF text = QFontMetricsF(shown.font).boundingRect(toQRectF(box), shown.flags, shown.text);
+    shown.extent = labelExtent(box, {text.x(), text.y(), text.width(), text.height()}, shown.font.pixelSize());
 }
 
 std::array<MeasuredLabel, 3> TableView::measuredLabels() const
 {
     std::array<MeasuredLabel, 3> measured;
     for (std::size_t i = 0; i < labels_.size(); ++i) {
-        measured.at(i) = {&(table_.*labels_.at(i).label), labels_.at(i).extent};
+        measured.at(i) = {&(table_.*labels_.at(i).look->label), labels_.at(i).extent};
     }
     return measured;
 }
@@ -214,18 +216,19 @@ void TableView::paintEvent(QPaintEvent* event)
     prepare();  // nothing left to do, unless the ratio changed since the table was last followed
     assert(!table_.drawingOrder.empty());  // the 40 cards are always drawn
     const CardIndex front = table_.drawingOrder.back();
-    const CardSpot spot{table_.card(front).Left, table_.card(front).Top};
-    const QRectF frontBox = zoom_.toView(QRectF(spot.left, spot.top, geometry::kCardWidth, geometry::kCardHeight));
+    const CardPicture& frontCard = table_.card(front);
+    const QRect tableArea = toQRect(zoom_.tableArea());
+    const QRect covered = toQRect(insideOf(zoom_.toView(cardBox(frontCard))) & zoom_.tableArea());
     QPainter painter(this);
-    for (const QRect& part : event->region() - (insideOf(frontBox) & zoom_.tableArea())) {
+    for (const QRect& part : event->region() - covered) {
         painter.setClipRect(part);
         painter.drawPixmap(QPointF(0, 0), background_);
-        paintTable(painter, part & zoom_.tableArea(), front);
+        paintTable(painter, part & tableArea, front);
     }
-    if (event->region().intersects(zoom_.toView(cardArea(spot)))) {
-        painter.setClipRect(zoom_.tableArea());
-        zoom_.apply(painter);
-        painter.drawPixmap(QPointF(spot.left, spot.top), pictures_.card(front));
+    if (event->region().intersects(toQRect(zoom_.toView(cardArea({frontCard.Left, frontCard.Top}))))) {
+        painter.setClipRect(tableArea);
+        applyZoom(painter, zoom_);
+        painter.drawPixmap(QPointF(frontCard.Left, frontCard.Top), pictures_.card(front));
     }
 }
 
@@ -238,8 +241,8 @@ void TableView::paintTable(QPainter& painter, const QRect& part, CardIndex front
     }
     painter.save();
     painter.setClipRect(part);
-    zoom_.apply(painter);
-    const QRect tablePart = zoom_.toTable(part);
+    applyZoom(painter, zoom_);
+    const Rect tablePart = zoom_.toTable(fromQRect(part));
     paintPlaceMarks(painter, backgroundDrawn_, tablePart);
     paintPiles(painter, tablePart);
     paintLabels(painter, tablePart);
@@ -247,35 +250,34 @@ void TableView::paintTable(QPainter& painter, const QRect& part, CardIndex front
     painter.restore();
 }
 
-void TableView::paintPiles(QPainter& painter, const QRect& part)
+void TableView::paintPiles(QPainter& painter, const Rect& part)
 {
-    for (const Image* pile : {&table_.Mazzo, &table_.Mazzo2}) {
-        const QRectF box(pile->Left, pile->Top, geometry::kBackWidth, geometry::kBackHeight);
-        if (pile->Visible && part.intersects(areaOf(box))) {
-            painter.drawPixmap(box.topLeft(), pictures_.cardBack());
+    for (const RectF& box : shownBacks(table_)) {
+        if (part.intersects(areaOf(box))) {
+            painter.drawPixmap(QPointF(box.left, box.top), pictures_.cardBack());
         }
     }
 }
 
-void TableView::paintLabels(QPainter& painter, const QRect& part)
+void TableView::paintLabels(QPainter& painter, const Rect& part)
 {
-    for (const LabelLook& look : labels_) {
-        const Label& label = table_.*look.label;
-        if (!label.Visible || !part.intersects(look.extent)) {
+    for (const ShownLabel& shown : labels_) {
+        const Label& label = table_.*shown.look->label;
+        if (!label.Visible || !part.intersects(shown.extent)) {
             continue;
         }
-        const QRectF box(look.at, look.size);
-        painter.fillRect(box, look.ground);
-        painter.setPen(QPen(Qt::black, 1));
+        const QRectF box = toQRectF(shown.box);
+        painter.fillRect(box, toQColor(shown.look->ground));
+        painter.setPen(QPen(toQColor(kLabelBorder), 1));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(box.adjusted(0, 0, -1, -1));
-        painter.setFont(look.font);
+        painter.setFont(shown.font);
         painter.setPen(toQColor(label.ForeColor));
-        painter.drawText(box, look.flags, look.text);
+        painter.drawText(box, shown.flags, shown.text);
     }
 }
 
-void TableView::paintCardsBehind(QPainter& painter, const QRect& part, CardIndex front)
+void TableView::paintCardsBehind(QPainter& painter, const Rect& part, CardIndex front)
 {
     for (const CardIndex c : table_.drawingOrder) {
         const CardPicture& card = table_.card(c);
@@ -290,7 +292,7 @@ void TableView::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     // Qt repaints the whole view at its new size; what was drawn, in table pixels, stays as it was.
     if (!event->size().isEmpty()) {
-        zoom_ = TableZoom(event->size());
+        zoom_ = TableZoom(event->size().width(), event->size().height());
         emit zoomed();
     }
 }
@@ -298,12 +300,12 @@ void TableView::resizeEvent(QResizeEvent* event)
 // The pointer in table pixels, where the game looks for what it is over.
 float TableView::tableX(const QMouseEvent* event) const
 {
-    return static_cast<float>(zoom_.toTable(event->position()).x());
+    return static_cast<float>(zoom_.toTable(fromQPointF(event->position())).x);
 }
 
 float TableView::tableY(const QMouseEvent* event) const
 {
-    return static_cast<float>(zoom_.toTable(event->position()).y());
+    return static_cast<float>(zoom_.toTable(fromQPointF(event->position())).y);
 }
 
 void TableView::followPointer(const QMouseEvent* event)

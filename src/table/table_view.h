@@ -10,11 +10,12 @@
 #include <functional>
 #include <optional>
 
-#include "drawn_table.h"
 #include "game/table.h"
 #include "interaction/pointer_router.h"
 #include "pictures.h"
-#include "table_zoom.h"
+#include "view/drawn_table.h"
+#include "view/table_layers.h"
+#include "view/table_zoom.h"
 
 namespace morvane {
 
@@ -43,28 +44,26 @@ protected:
 
 private:
     // A label of the table, its look fixed at load, and its text, measured whenever its caption or place changes.
-    struct LabelLook {
-        LabelLook(Label Table::*label, QSizeF size, QColor ground, double points, int flags);
-        Label Table::*label;
-        QSizeF size;
-        QColor ground;
+    struct ShownLabel {
+        explicit ShownLabel(const LabelLook& look);
+        const LabelLook* look;
         QFont font;
         int flags = 0;
         bool measured = false;
         std::string caption;
-        QPointF at;
+        RectF box;
         QString text;
-        QRect extent;
+        Rect extent;
     };
 
     void prepare();
     void prepareBackground();
-    void prepareLabel(LabelLook& look, const Label& label);
+    void prepareLabel(ShownLabel& shown, const Label& label);
     std::array<MeasuredLabel, 3> measuredLabels() const;
     void paintTable(QPainter& painter, const QRect& part, CardIndex front);
-    void paintPiles(QPainter& painter, const QRect& part);
-    void paintLabels(QPainter& painter, const QRect& part);
-    void paintCardsBehind(QPainter& painter, const QRect& part, CardIndex front);
+    void paintPiles(QPainter& painter, const Rect& part);
+    void paintLabels(QPainter& painter, const Rect& part);
+    void paintCardsBehind(QPainter& painter, const Rect& part, CardIndex front);
     float tableX(const QMouseEvent* event) const;
     float tableY(const QMouseEvent* event) const;
     void followPointer(const QMouseEvent* event);
@@ -74,7 +73,7 @@ private:
     std::function<void()> afterEvent_;
     TableZoom zoom_;
     Pictures pictures_;
-    std::array<LabelLook, 3> labels_;
+    std::array<ShownLabel, 3> labels_;
     QPixmap background_;
     DrawnBackground backgroundDrawn_;
     std::optional<DrawnTable> drawn_;

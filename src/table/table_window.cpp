@@ -14,16 +14,18 @@
 #include "game/panels.h"
 #include "game/sound_cues.h"
 #include "interaction/table_events.h"
-#include "pictures.h"
+#include "fonts.h"
 #include "game/ports.h"
+#include "pictures.h"
+#include "qt_pixels.h"
 #include "table_view.h"
 #include "text_panels.h"
+#include "view/window_placement.h"
 
 namespace morvane {
 namespace {
 
 constexpr int kTimer1Interval = 300;
-constexpr int kWindowFontPixels = 12;
 // The caption and border a window manager puts round the window: the outer 600 x 470 of a classic
 // desktop less its 594 x 425 table and a 19-pixel menu bar.
 const QSize kFrame(6, 26);
@@ -33,7 +35,7 @@ const QSize kFrame(6, 26);
 TableWindow::TableWindow(Ports ports) : game_{Table{}, Hand{}, std::move(ports)}
 {
     setWindowTitle(QStringLiteral("Vandrel - Morvane"));
-    setFont(Pictures::windowFont(kWindowFontPixels));
+    setFont(qtFont(windowFont(kWindowFontPixels)));
     setWindowIcon(Pictures::windowIcon());
     view_ = new TableView(
         game_.table, router_, [this] { followTable(); }, this);
@@ -96,8 +98,8 @@ void TableWindow::wirePlayerNotifications()
          }});
 }
 
-// The window opens with the table at its own size, centred on the screen. Where the screen's free area
-// cannot hold that, the table opens at the largest zoom at which the window fits, caption and border
+// The window opens with the table at its own size, its frame centred on the screen's free area. Where
+// that cannot hold it, the table opens at the largest zoom at which the window fits, caption and border
 // allowed for, and the window lies wholly in the free area. The player may then resize it at will.
 void TableWindow::placeOnScreen()
 {
@@ -108,19 +110,14 @@ void TableWindow::placeOnScreen()
     if (screen == nullptr) {
         return;
     }
-    const QRect whole = screen->geometry();
-    const QRect available = screen->availableGeometry();
-    const QSize room = available.size() - menus - kFrame;
-    const qreal zoom = std::min(
-        {1.0, static_cast<qreal>(room.width()) / table.width(), static_cast<qreal>(room.height()) / table.height()});
+    const Rect available = fromQRect(screen->availableGeometry());
+    const double zoom = openingZoom(available, menus.width() + kFrame.width(), menus.height() + kFrame.height());
     if (zoom < 1.0) {
         resize(menus + table * zoom);
     }
-    const auto within = [](int centred, int low, int high) { return std::max(low, std::min(centred, high)); };
-    move(within(whole.x() + (whole.width() - width()) / 2, available.x(),
-                available.right() + 1 - width() - kFrame.width()),
-         within(whole.y() + (whole.height() - height()) / 2, available.y(),
-                available.bottom() + 1 - height() - kFrame.height()));
+    const QSize frame = size() + kFrame;
+    const Point corner = centredFrame(available, frame.width(), frame.height());
+    move(corner.x, corner.y);
 }
 
 void TableWindow::followTable()

@@ -3,12 +3,7 @@
 // The one mapping between the view's pixels and the table's: the table zoomed to fit its window.
 #pragma once
 
-#include <QPointF>
-#include <QRect>
-#include <QRectF>
-#include <QSize>
-
-class QPainter;
+#include "view/pixels.h"
 
 namespace morvane {
 
@@ -18,31 +13,30 @@ namespace morvane {
 class TableZoom {
 public:
     TableZoom() = default;  // the view at the table's own size: nothing moves
-    explicit TableZoom(QSize view);
+    TableZoom(int viewWidth, int viewHeight);
 
-    qreal factor() const { return factor_; }
+    double factor() const { return factor_; }
+    // Where the table's left edge lies in the view, in whole view pixels.
+    double left() const { return left_; }
     // How far down the table reaches, in table pixels: 425, or more where the view is taller.
-    qreal bottom() const { return bottom_; }
+    double bottom() const { return bottom_; }
 
-    QPointF toTable(QPointF viewPoint) const;
-    QRectF toView(const QRectF& table) const;
+    PointF toTable(PointF viewPoint) const;
+    RectF toView(const RectF& table) const;
     // Every view pixel that these table pixels cover, in part or whole.
-    QRect toView(const QRect& table) const;
+    Rect toView(const Rect& table) const;
     // Every table pixel that these view pixels show, in part or whole.
-    QRect toTable(const QRect& view) const;
+    Rect toTable(const Rect& view) const;
     // The view pixels the table shows in: all the height, the table's own width.
-    QRect tableArea() const { return tableArea_; }
+    Rect tableArea() const { return tableArea_; }
     // The table pixels the view shows: the table's width, down to its bottom.
-    QRect wholeTable() const;
-
-    // Makes the painter draw in table pixels.
-    void apply(QPainter& painter) const;
+    Rect wholeTable() const;
 
 private:
-    qreal factor_ = 1.0;
-    qreal left_ = 0.0;
-    qreal bottom_ = 425.0;
-    QRect tableArea_{0, 0, 594, 425};
+    double factor_ = 1.0;
+    double left_ = 0.0;
+    double bottom_ = 425.0;
+    Rect tableArea_{0, 0, 594, 425};
 };
 
 }  // namespace morvane
