@@ -23,7 +23,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show)
     window.show(show);
     mci.notifyTo(window.handle());
     windowControl.attach(window.handle());
-    events.attach(window.handle(), window.accelerators());
+    events.attach(window.handle());
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         events.dispatch(message);

@@ -76,9 +76,6 @@ TableWindow::TableWindow(Ports ports, MciPlayer& music) : game_{Table{}, Hand{},
 TableWindow::~TableWindow()
 {
     game_.ports.MMC1.setNotifications({});
-    if (accelerators_ != nullptr) {
-        DestroyAcceleratorTable(accelerators_);
-    }
 }
 
 void TableWindow::show(int how)
@@ -112,8 +109,6 @@ void TableWindow::buildMenus()
     AppendMenuW(menuBar_, MF_POPUP, reinterpret_cast<UINT_PTR>(opzioni_), L"&Options");
     AppendMenuW(menuBar_, MF_POPUP, reinterpret_cast<UINT_PTR>(help_), L"&Help");
     AppendMenuW(menuBar_, MF_STRING, kAbout, L"&Info");
-    ACCEL f2{FVIRTKEY, VK_F2, kNuova};
-    accelerators_ = CreateAcceleratorTableW(&f2, 1);
 }
 
 template <typename Handler>
@@ -360,6 +355,14 @@ LRESULT TableWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
             run([this] { Timer1_Timer(game_); });
         }
         return 0;
+    case WM_KEYDOWN:
+        // F2 is read here rather than through an accelerator table: Windows translates no accelerator
+        // while the mouse is captured, and a player may deal anew in the middle of a carry.
+        if (wParam == VK_F2) {
+            command(kNuova);
+            return 0;
+        }
+        break;
     case WM_COMMAND:
         command(LOWORD(wParam));
         return 0;

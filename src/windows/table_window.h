@@ -28,7 +28,6 @@ public:
     // Creates the window at the table's own size, centred on the screen, and shows it.
     void show(int how);
     HWND handle() const { return window_; }
-    HACCEL accelerators() const { return accelerators_; }
     const Table& table() const { return game_.table; }
 
 private:
@@ -57,7 +56,6 @@ private:
     HMENU partita_ = nullptr;
     HMENU opzioni_ = nullptr;
     HMENU help_ = nullptr;
-    HACCEL accelerators_ = nullptr;
     HCURSOR smiley_ = nullptr;
     TablePicture picture_{game_.table};
     std::unique_ptr<TextPanels> panels_;

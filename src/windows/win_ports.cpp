@@ -18,22 +18,14 @@ double WinClock::secondsOfDay()
     return now.wHour * 3600.0 + now.wMinute * 60.0 + now.wSecond + now.wMilliseconds / 1000.0;
 }
 
-void WinEventPump::attach(HWND window, HACCEL accelerators)
-{
-    window_ = window;
-    accelerators_ = accelerators;
-}
-
 bool WinEventPump::dispatch(MSG& message)
 {
     if (message.message == WM_QUIT) {
         quit_ = true;
         return false;
     }
-    if (accelerators_ == nullptr || !TranslateAcceleratorW(window_, accelerators_, &message)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
     return true;
 }
 

@@ -18,18 +18,16 @@ public:
     double secondsOfDay() override;
 };
 
-// Runs the window's messages while the game waits; a message the window takes as a key of its
-// menus (F2) goes through the accelerators first, as in the main loop.
+// Runs the window's messages while the game waits, as the main loop runs them.
 class WinEventPump final : public EventPump {
 public:
-    void attach(HWND window, HACCEL accelerators);
+    void attach(HWND window) { window_ = window; }
     bool processEvents(double maxSeconds) override;
-    // One message of the loop, through the accelerators; false once the program is to end.
+    // One message of the loop; false once the program is to end.
     bool dispatch(MSG& message);
 
 private:
     HWND window_ = nullptr;
-    HACCEL accelerators_ = nullptr;
     bool quit_ = false;
 };
 
