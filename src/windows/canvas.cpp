@@ -166,14 +166,14 @@ void Canvas::hatch(const Rect& box, double pitch, double weight, Rgb colour)
     }
     GdiFlush();
     const auto onLine = [pitch, weight](double along) {
-        const double offset = std::fmod(along, pitch);
+        const double offset = along - pitch * std::floor(along / pitch);
         return offset < weight;
     };
     for (int y = part.top; y < part.bottom(); ++y) {
         for (int x = part.left; x < part.right(); ++x) {
             const double u = x - box.left;
             const double v = y - box.top;
-            if (onLine(u + v) || onLine(u - v + pitch * 1000.0)) {
+            if (onLine(u + v) || onLine(u - v)) {
                 row(y)[x] = pixelOf(colour);
             }
         }
