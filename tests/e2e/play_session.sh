@@ -28,13 +28,7 @@ wm_class=$(xprop -id "$window" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = "\([^"]*
 [ "$wm_class" = "$(sed -n 's/^StartupWMClass=//p' "$desktop")" ] || fail "WM_CLASS $wm_class is not the launcher's"
 icons=$(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | sort -u | tr '\n' ' ')
 [ "$icons" = "Icon (16 x 16) Icon (32 x 32) Icon (48 x 48) " ] || fail "the window's icons are $icons"
-sleep 1
-shot title
-expect_title "$out/title.png"
-
-sleep 3.5
-shot dealt
-expect_dealt "$out/dealt.png"
+expect_title_then_deal
 region dealt 90 120 274 102 columns-1
 
 xdotool key F2
@@ -43,17 +37,8 @@ shot redealt
 region redealt 90 120 274 102 columns-2
 same columns-1 columns-2 && fail "F2 did not deal anew"
 
-region redealt 380 10 104 102 waste-before
-click 530 60
-shot waste
-region waste 380 10 104 102 waste-after
-same waste-before waste-after && fail "the stock did not turn into the waste fan"
-
-region waste 90 120 64 102 column1-before
-drag 120 170 450 330
-shot refused
-region refused 90 120 64 102 column1-after
-same column1-before column1-after || fail "a card dropped on bare table did not go home"
+expect_stock_turns redealt
+expect_drop_goes_home waste 90 120 64 102
 
 xdotool key alt+h
 sleep 0.3

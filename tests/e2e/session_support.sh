@@ -152,6 +152,31 @@ region() {
     '{ printf "%dx%d", $1 - ox, $2 - oy }')+$x+$y" +repage "$out/$6.png"
 }
 same() { [ "$(compare -metric AE "$out/$1.png" "$out/$2.png" null: 2>&1)" = "0" ]; }
+# The title picture during the pause, then the dealt table after it.
+expect_title_then_deal() {
+  sleep 1
+  shot title
+  expect_title "$out/title.png"
+  sleep 3.5
+  shot dealt
+  expect_dealt "$out/dealt.png"
+}
+# A click on the stock turns cards into the waste fan; $1 is the screenshot before it, and the one after is "waste".
+expect_stock_turns() {
+  region "$1" 380 10 104 102 waste-before
+  click 530 60
+  shot waste
+  region waste 380 10 104 102 waste-after
+  if same waste-before waste-after; then fail "the stock did not turn into the waste fan"; fi
+}
+# A card of column 1 dropped on bare table goes home: the region x y w h of the table looks as it did in $1.
+expect_drop_goes_home() {
+  region "$1" "$2" "$3" "$4" "$5" home-before
+  drag 120 170 450 330
+  shot refused
+  region refused "$2" "$3" "$4" "$5" home-after
+  same home-before home-after || fail "a card dropped on bare table did not go home, leaving the table as it was"
+}
 drag() {
   at "$1" "$2"; xdotool mousedown 1; sleep 0.1
   at $(( ($1 + $3) / 2 )) $(( ($2 + $4) / 2 )); at "$3" "$4"; sleep 0.1
