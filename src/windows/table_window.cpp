@@ -202,6 +202,23 @@ void TableWindow::resized(int width, int height)
     followTable();
 }
 
+void TableWindow::paint()
+{
+    PAINTSTRUCT paint{};
+    HDC dc = BeginPaint(window_, &paint);
+    picture_.copyTo(dc, paint.rcPaint);
+    EndPaint(window_, &paint);
+}
+
+// Half the table's size still shows every card and label whole enough to play.
+POINT TableWindow::smallestFrame() const
+{
+    const UINT dpi = GetDpiForWindow(window_);
+    const RECT frame = frameFor(MulDiv(geometry::kTableWidth / 2, static_cast<int>(dpi), kStandardDpi),
+                                MulDiv(geometry::kTableHeight / 2, static_cast<int>(dpi), kStandardDpi), dpi);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
 bool TableWindow::pointerOverWinPrompt() const
 {
     POINT at{};
@@ -305,28 +322,19 @@ LRESULT CALLBACK TableWindow::procedure(HWND window, UINT message, WPARAM wParam
 LRESULT TableWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_PAINT: {
-        PAINTSTRUCT paint{};
-        HDC dc = BeginPaint(window_, &paint);
-        picture_.copyTo(dc, paint.rcPaint);
-        EndPaint(window_, &paint);
+    case WM_PAINT:
+        paint();
         return 0;
-    }
     case WM_ERASEBKGND:
         return 1;
     case WM_SIZE:
         resized(LOWORD(lParam), HIWORD(lParam));
         return 0;
-    case WM_GETMINMAXINFO: {
-        // Half the table's size still shows every card and label whole enough to play.
-        const UINT dpi = GetDpiForWindow(window_);
-        const RECT smallest = frameFor(MulDiv(geometry::kTableWidth / 2, static_cast<int>(dpi), kStandardDpi),
-                                       MulDiv(geometry::kTableHeight / 2, static_cast<int>(dpi), kStandardDpi), dpi);
-        auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
-        limits->ptMinTrackSize = {smallest.right - smallest.left, smallest.bottom - smallest.top};
+    case WM_GETMINMAXINFO:
+        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = smallestFrame();
         return 0;
-    }
     case WM_DPICHANGED: {
+        // The window takes the size Windows suggests for the new scale; its WM_SIZE then zooms the table.
         const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
         SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);

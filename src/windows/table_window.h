@@ -44,6 +44,8 @@ private:
     void pointer(UINT message, WPARAM wParam, LPARAM lParam);
     bool pointerOverWinPrompt() const;
     void resized(int width, int height);
+    void paint();
+    POINT smallestFrame() const;
     void placeOnScreen();
     void playerNotice(WPARAM flags, LPARAM device);
     RECT frameFor(int clientWidth, int clientHeight, UINT dpi) const;

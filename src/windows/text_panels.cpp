@@ -60,7 +60,8 @@ void TextPanels::build(std::size_t which)
     const PanelLayout& layout = panelLayouts().at(which);
     const DWORD style = WS_CHILD | WS_BORDER | ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL |
                         (layout.centred ? ES_CENTER : WS_VSCROLL | ES_AUTOVSCROLL);
-    HWND panel = CreateWindowExW(0, L"EDIT", panelText(static_cast<int>(which)).c_str(), style, 0, 0, 0, 0, table_,
+    texts_.at(which) = panelText(static_cast<int>(which));
+    HWND panel = CreateWindowExW(0, L"EDIT", texts_.at(which).c_str(), style, 0, 0, 0, 0, table_,
                                  nullptr, GetModuleHandleW(nullptr), nullptr);
     panels_.at(which) = panel;
     SetWindowSubclass(panel, panelProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
@@ -85,13 +86,12 @@ void TextPanels::layOut(std::size_t which)
     MoveWindow(panel, box.left, box.top, box.width, box.height, TRUE);
     RECT inside{};
     GetClientRect(panel, &inside);
-    const std::wstring text = panelText(static_cast<int>(which));
     const FontAsked asked = windowFont(kWindowFontPixels);
     const auto margins = static_cast<DWORD>(SendMessageW(panel, EM_GETMARGINS, 0, 0));
     const int room = inside.right - inside.left - LOWORD(margins) - HIWORD(margins);
     const int pixels = panelFontPixels(zoom_.factor(), room, [&](int size) {
         const Font font(asked, size);
-        return widestLine(text, font.handle());
+        return widestLine(texts_.at(which), font.handle());
     });
     fonts_.at(which) = Font(asked, pixels);
     SendMessageW(panel, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.at(which).handle()), TRUE);

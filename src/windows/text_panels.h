@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <string>
 
 #include "fonts.h"
 #include "game/table.h"
@@ -39,6 +40,7 @@ private:
     TableZoom zoom_;
     std::array<HWND, 3> panels_{};
     std::array<Font, 3> fonts_;
+    std::array<std::wstring, 3> texts_;
     HBRUSH ground_;
 };
 
