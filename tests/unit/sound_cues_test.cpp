@@ -221,7 +221,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(StartUp, AFolderNamedInUtf8OpensItsSoundsUnderThatName)
 {
     FakeMachine m;
-    const std::string folder = "/Gi\xC3\xB2chi \xE2\x99\xA0";  // "Giòchi ♠"
+    const std::string folder = "/Gi\xC3\xB2" "chi \xE2\x99\xA0";  // "Giòchi ♠"
     Game game{Table{}, Hand{}, Ports{m.clock, m.events, m.random, m.beeper, m.window, m.music, m.rustle, folder}};
     Form_Load(game);
     ASSERT_EQ(m.soundLog.size(), 4U);
