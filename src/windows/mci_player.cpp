@@ -25,7 +25,8 @@ bool MciPlayer::send(const std::wstring& verb, const std::wstring& rest)
 void MciPlayer::open(const std::string& path)
 {
     std::wstring reply;
-    open_ = commands_.send(L"open \"" + widen(path) + L"\" type " + type_ + L" alias " + alias_, reply);
+    const std::wstring name = commands_.reachableName(widen(path));
+    open_ = commands_.send(L"open \"" + name + L"\" type " + type_ + L" alias " + alias_, reply);
     if (open_) {
         send(L"set", L" time format milliseconds");
     }

@@ -16,6 +16,8 @@ public:
     virtual ~MciCommands() = default;
     // Sends one command; true when it succeeded, with the device's answer in `reply`.
     virtual bool send(const std::wstring& command, std::wstring& reply) = 0;
+    // The name under which the devices find a file: the path itself where they can open it.
+    virtual std::wstring reachableName(const std::wstring& path) { return path; }
 };
 
 // One MCI device under an alias of its own. A piece that cannot be opened, or a system without the

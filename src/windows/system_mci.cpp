@@ -34,6 +34,23 @@ bool SystemMci::send(const std::wstring& command, std::wstring& reply)
     return error == 0;
 }
 
+std::wstring SystemMci::reachableName(const std::wstring& path)
+{
+    BOOL beyondCodePage = FALSE;
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, path.c_str(), static_cast<int>(path.size()), nullptr, 0,
+                        nullptr, &beyondCodePage);
+    if (beyondCodePage == FALSE) {
+        return path;
+    }
+    std::wstring shortName(GetShortPathNameW(path.c_str(), nullptr, 0), L'\0');
+    const DWORD length = GetShortPathNameW(path.c_str(), shortName.data(), static_cast<DWORD>(shortName.size()));
+    if (length == 0 || length >= shortName.size()) {
+        return path;
+    }
+    shortName.resize(length);
+    return shortName;
+}
+
 unsigned SystemMci::deviceOf(const std::wstring& alias) { return mciGetDeviceIDW(alias.c_str()); }
 
 bool soundLogWanted()

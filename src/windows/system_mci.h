@@ -18,6 +18,9 @@ public:
     explicit SystemMci(bool log) : log_(log) {}
     void notifyTo(HWND window) { window_ = window; }
     bool send(const std::wstring& command, std::wstring& reply) override;
+    // Some MCI drivers open files through the system's code page: a path with a letter beyond it is
+    // given by its short name, which has none.
+    std::wstring reachableName(const std::wstring& path) override;
     // The device an alias names now; 0 when none is open under it.
     static unsigned deviceOf(const std::wstring& alias);
 
