@@ -127,14 +127,6 @@ double_click_caption
 shot restored
 expect_dealt "$out/restored.png"
 
-xdotool windowsize "$window" 1188 $((850 + menu_height))
-sleep 1
-find_table
-[ "$zoom" = "2.000000" ] || fail "a window of $WIDTH x $HEIGHT zooms the table $zoom times"
-shot zoom-2
-expect_dealt "$out/zoom-2.png"
-expect_filled "$out/zoom-2.png" "at zoom 2"
-expect_refused_goes_home zoom-2
-carry_by_the_rules "at zoom 2"
+expect_zoom_2
 quit_within 5 "under a window manager"
 echo "e2e session passed"

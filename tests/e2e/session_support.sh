@@ -232,3 +232,17 @@ carry_by_the_rules() {
   done
   fail "$1: no carry was allowed in 12 deals"
 }
+
+# Grown to twice the table's size under the menu bar, the window zooms the table 2 times: the table fills
+# it, a refused card leaves no trace, and a card the rules allow lands where they put it.
+expect_zoom_2() {
+  xdotool windowsize "$window" 1188 $((850 + menu_height))
+  sleep 1.5
+  find_table
+  [ "$zoom" = "2.000000" ] || fail "a window of $WIDTH x $HEIGHT zooms the table $zoom times"
+  shot zoom-2
+  expect_dealt "$out/zoom-2.png"
+  expect_filled "$out/zoom-2.png" "at zoom 2"
+  expect_refused_goes_home zoom-2
+  carry_by_the_rules "at zoom 2"
+}

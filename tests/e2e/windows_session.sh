@@ -76,16 +76,7 @@ click 150 200
 shot rules-closed
 [ "$(pixel "$out/rules-closed.png" 234 100)" != "255,255,192" ] || fail "a click inside the rules did not close them"
 
-# Grown to twice the table's size, the table is zoomed 2 times and fills the window.
-xdotool windowsize "$window" 1188 $((850 + menu_height))
-sleep 1.5
-find_table
-[ "$zoom" = "2.000000" ] || fail "a window of $WIDTH x $HEIGHT zooms the table $zoom times"
-shot zoom-2
-expect_dealt "$out/zoom-2.png"
-expect_filled "$out/zoom-2.png" "at zoom 2"
-expect_refused_goes_home zoom-2
-carry_by_the_rules "at zoom 2"
+expect_zoom_2
 
 quit_within 10 "under Wine"
 sound_log=$(cat "$out/sound.log")
