@@ -72,7 +72,7 @@ void drawPlaceMark(QPainter& painter, const Rect& box, const PlaceMark& mark, co
     painter.fillRect(QRect(area.right() + 1 - width, area.top(), width, area.height()), colour);
 }
 
-QPixmap labelPicture(const RectF& box, const Rect& extent, const QFont& font, int flags, const QString& text,
+QPixmap renderLabel(const RectF& box, const Rect& extent, const QFont& font, int flags, const QString& text,
                      Rgb ground, Rgb colour, const TableZoom& zoom)
 {
     const Rect device = zoom.toDevice(toRectF(extent));

@@ -22,7 +22,7 @@ void drawPlaceMark(QPainter& painter, const Rect& box, const PlaceMark& mark, co
 
 // A label's look at its place: `extent`, in table pixels, holding its box and text, rendered at the
 // size in device pixels that the zoom gives the extent.
-QPixmap labelPicture(const RectF& box, const Rect& extent, const QFont& font, int flags, const QString& text,
+QPixmap renderLabel(const RectF& box, const Rect& extent, const QFont& font, int flags, const QString& text,
                      Rgb ground, Rgb colour, const TableZoom& zoom);
 
 }  // namespace morvane

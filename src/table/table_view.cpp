@@ -74,18 +74,17 @@ void TableView::followTable()
     } else {
         const Repaint repaint = repaintAreas(*drawn_, now, zoom_.wholeTable());
         underToDraw_.insert(underToDraw_.end(), repaint.under.begin(), repaint.under.end());
-        QRegion shown;
-        for (const Rect& area : repaint.shown) {
-            shown += toQRect(zoom_.toView(area));
-        }
-        if (!shown.isEmpty()) {
-            update(shown);
+        // One rectangle: a paint clipped to a rectangle copies whole rows and is sent to the screen in
+        // one piece, while a paint clipped to a ragged region goes span by span and piece by piece.
+        if (!repaint.shown.empty()) {
+            update(toQRect(zoom_.toView(boundingArea(repaint.shown))));
         }
     }
     drawn_ = std::move(now);
 }
 
-// Renders and measures, ahead of the paint, what the paint will need: a paint only copies pictures.
+// Renders and measures, ahead of the paint, what the paint will need: a paint copies pictures, and
+// renders only a label's caption in a colour it has not yet shown at this zoom.
 void TableView::prepare()
 {
     if (const qreal ratio = devicePixelRatioF(); ratio != zoom_.ratio()) {
@@ -97,7 +96,6 @@ void TableView::prepare()
     for (ShownLabel& shown : labels_) {
         if (const Label& label = table_.*shown.look->label; label.Visible) {  // a hidden label is neither drawn nor measured
             prepareLabel(shown, label);
-            labelPicture(shown, label);
         }
     }
     for (const CardIndex c : table_.drawingOrder) {
@@ -165,8 +163,8 @@ const QPixmap& TableView::labelPicture(ShownLabel& shown, const Label& label)
                             std::to_string(colour.b);
     QPixmap& picture = shown.pictures[key];
     if (picture.isNull()) {
-        picture = morvane::labelPicture(shown.box, shown.extent, shown.font, shown.flags, shown.text,
-                                        shown.look->ground, colour, zoom_);
+        picture = renderLabel(shown.box, shown.extent, shown.font, shown.flags, shown.text,
+                              shown.look->ground, colour, zoom_);
     }
     return picture;
 }
@@ -184,7 +182,9 @@ std::array<MeasuredLabel, 3> TableView::measuredLabels() const
 // places it left and reached, and one card. Every piece lies on the device pixels of the whole.
 void TableView::paintEvent(QPaintEvent* event)
 {
-    prepare();  // nothing left to do, unless the ratio changed since the table was last followed
+    if (!drawn_ || devicePixelRatioF() != zoom_.ratio() || background_.size() != size() * zoom_.ratio()) {
+        prepare();  // shown or resized since the table was last followed, or moved to a screen of another ratio
+    }
     assert(!table_.drawingOrder.empty());  // the 40 cards are always drawn
     const CardIndex front = table_.drawingOrder.back();
     drawUnder(std::exchange(underToDraw_, {}));
