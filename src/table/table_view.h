@@ -8,7 +8,9 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <map>
 #include <optional>
+#include <vector>
 
 #include "game/table.h"
 #include "interaction/pointer_router.h"
@@ -43,7 +45,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // A label of the table, its look fixed at load, and its text, measured whenever its caption or place changes.
+    // A label of the table, its look fixed at load, its text measured whenever its caption or place
+    // changes, and its pictures at the zoom, one for each caption and colour it has shown there.
     struct ShownLabel {
         explicit ShownLabel(const LabelLook& look);
         const LabelLook* look;
@@ -54,16 +57,16 @@ private:
         RectF box;
         QString text;
         Rect extent;
+        std::map<std::string, QPixmap> pictures;
     };
 
     void prepare();
     void prepareBackground();
     void prepareLabel(ShownLabel& shown, const Label& label);
+    const QPixmap& labelPicture(ShownLabel& shown, const Label& label);
     std::array<MeasuredLabel, 3> measuredLabels() const;
-    void paintTable(QPainter& painter, const QRect& part, CardIndex front);
-    void paintPiles(QPainter& painter, const Rect& part);
-    void paintLabels(QPainter& painter, const Rect& part);
-    void paintCardsBehind(QPainter& painter, const Rect& part, CardIndex front);
+    void drawUnder(const std::vector<Rect>& areas);
+    void paintUnder(QPainter& painter, const QRect& part, CardIndex front);
     float tableX(const QMouseEvent* event) const;
     float tableY(const QMouseEvent* event) const;
     void followPointer(const QMouseEvent* event);
@@ -74,8 +77,12 @@ private:
     TableZoom zoom_;
     Pictures pictures_;
     std::array<ShownLabel, 3> labels_;
+    // In device pixels of the view: the background, drawn once a deal, and the table under its front card,
+    // drawn where it changes.
     QPixmap background_;
     DrawnBackground backgroundDrawn_;
+    QPixmap under_;
+    std::vector<Rect> underToDraw_;  // table pixels
     std::optional<DrawnTable> drawn_;
     bool overWinPrompt_ = false;
 };

@@ -4,6 +4,7 @@
 #include "table_window.h"
 
 #include <QCloseEvent>
+#include <QMoveEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
@@ -110,14 +111,39 @@ void TableWindow::placeOnScreen()
     if (screen == nullptr) {
         return;
     }
-    const Rect available = fromQRect(screen->availableGeometry());
-    const double zoom = openingZoom(available, menus.width() + kFrame.width(), menus.height() + kFrame.height());
+    const double zoom = openingZoom(fromQRect(screen->availableGeometry()), menus.width() + kFrame.width(),
+                                    menus.height() + kFrame.height());
     if (zoom < 1.0) {
         resize(menus + table * zoom);
     }
-    const QSize frame = size() + kFrame;
-    const Point corner = centredFrame(available, frame.width(), frame.height());
-    move(corner.x, corner.y);
+    placedAt_ = centredFrame(size() + kFrame);
+    move(*placedAt_);
+}
+
+// The frame's top-left corner, centred on the screen's free area.
+QPoint TableWindow::centredFrame(QSize frame) const
+{
+    const QScreen* shownOn = screen();
+    const Rect available = fromQRect(shownOn != nullptr ? shownOn->availableGeometry() : QRect(QPoint(), frame));
+    const Point corner = morvane::centredFrame(available, frame.width(), frame.height());
+    return {corner.x, corner.y};
+}
+
+// The window opened centred with a frame of the usual size; once the window manager has framed it,
+// the frame's own size is known, and a window still where it was put is centred again with it. Where
+// the window system places windows itself, nothing is framed and nothing moves.
+void TableWindow::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    if (!placedAt_ || frameGeometry().size() == size()) {
+        return;
+    }
+    const QPoint asked = *std::exchange(placedAt_, std::nullopt);
+    if (pos() == asked || geometry().topLeft() == asked) {
+        if (const QPoint centred = centredFrame(frameGeometry().size()); centred != pos()) {
+            move(centred);
+        }
+    }
 }
 
 void TableWindow::followTable()

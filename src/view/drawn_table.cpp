@@ -34,6 +34,15 @@ void addRestackedAreas(const DrawnTable& before, const DrawnTable& now, std::vec
     }
 }
 
+// The drawing with its front card taken off the table, out of sight beyond its right edge.
+DrawnTable withoutFrontCard(DrawnTable drawn)
+{
+    if (!drawn.order.empty()) {
+        drawn.cards.at(static_cast<std::size_t>(drawn.order.back())) = {geometry::kParkedLeft, 0.0F};
+    }
+    return drawn;
+}
+
 }  // namespace
 
 Rect areaOf(const RectF& box) { return box.alignedRect().adjusted(-1, -1, 1, 1); }
@@ -113,6 +122,11 @@ std::vector<Rect> changedAreas(const DrawnTable& before, const DrawnTable& now, 
         }
     }
     return shown;
+}
+
+Repaint repaintAreas(const DrawnTable& before, const DrawnTable& now, const Rect& whole)
+{
+    return {changedAreas(withoutFrontCard(before), withoutFrontCard(now), whole), changedAreas(before, now, whole)};
 }
 
 Rect boundingArea(const std::vector<Rect>& areas)

@@ -63,6 +63,14 @@ DrawnTable drawnTable(const Table& table, const std::array<MeasuredLabel, 3>& la
 // The pixels of `whole` that may differ between two drawings, as rectangles that may overlap: all of
 // `whole` when the background changed. Nothing differs when the list is empty.
 std::vector<Rect> changedAreas(const DrawnTable& before, const DrawnTable& now, const Rect& whole);
+// What a change repaints. The front card is drawn over the rest of the table, which the view keeps drawn
+// apart, so that a carried card moving over it costs a copy of its old and new places and one card.
+struct Repaint {
+    std::vector<Rect> under;  // the table without its front card: whatever changed there
+    std::vector<Rect> shown;  // what the screen shows
+};
+Repaint repaintAreas(const DrawnTable& before, const DrawnTable& now, const Rect& whole);
+
 // The smallest rectangle holding all of them.
 Rect boundingArea(const std::vector<Rect>& areas);
 

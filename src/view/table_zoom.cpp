@@ -16,8 +16,9 @@ constexpr double kHeight = geometry::kTableHeight;
 
 }  // namespace
 
-TableZoom::TableZoom(int viewWidth, int viewHeight)
+TableZoom::TableZoom(int viewWidth, int viewHeight, double ratio)
     : factor_(std::min(viewWidth / kWidth, viewHeight / kHeight)),
+      ratio_(ratio),
       // Whole view pixels from the left, so that the table's edges fall where they fall at its own size.
       left_(std::floor((viewWidth - kWidth * factor_) / 2.0)),
       bottom_(std::max(kHeight, viewHeight / factor_)),
@@ -43,6 +44,20 @@ Rect TableZoom::toTable(const Rect& view) const
 Rect TableZoom::wholeTable() const
 {
     return {0, 0, geometry::kTableWidth, static_cast<int>(std::ceil(bottom_))};
+}
+
+
+Rect TableZoom::toDevice(const RectF& table) const
+{
+    const double scale = factor_ * ratio_;
+    const auto whole = [](double pixels) { return static_cast<int>(std::lround(pixels)); };
+    return {whole((left_ + table.left * factor_) * ratio_), whole(table.top * scale), whole(table.width * scale),
+            whole(table.height * scale)};
+}
+
+Rect TableZoom::toDevice(const Rect& view) const
+{
+    return RectF{view.left * ratio_, view.top * ratio_, view.width * ratio_, view.height * ratio_}.alignedRect();
 }
 
 }  // namespace morvane

@@ -13,9 +13,11 @@ namespace morvane {
 class TableZoom {
 public:
     TableZoom() = default;  // the view at the table's own size: nothing moves
-    TableZoom(int viewWidth, int viewHeight);
+    // `ratio`: the screen's device pixels per view pixel.
+    TableZoom(int viewWidth, int viewHeight, double ratio = 1.0);
 
     double factor() const { return factor_; }
+    double ratio() const { return ratio_; }
     // Where the table's left edge lies in the view, in whole view pixels.
     double left() const { return left_; }
     // How far down the table reaches, in table pixels: 425, or more where the view is taller.
@@ -32,8 +34,16 @@ public:
     // The table pixels the view shows: the table's width, down to its bottom.
     Rect wholeTable() const;
 
+    // Where a picture lying at `table` is drawn, in whole device pixels of the view: its corner at the
+    // nearest device pixel, its size the same wherever it lies, so that a picture rendered at that
+    // size is copied whole, never cut or stretched, and a card covers exactly the place it lies on.
+    Rect toDevice(const RectF& table) const;
+    // Every device pixel that these view pixels cover.
+    Rect toDevice(const Rect& view) const;
+
 private:
     double factor_ = 1.0;
+    double ratio_ = 1.0;
     double left_ = 0.0;
     double bottom_ = 425.0;
     Rect tableArea_{0, 0, 594, 425};

@@ -110,7 +110,13 @@ start_game "$game"
 opened="$WIDTH x $HEIGHT"
 [ "$opened" = "594 x $((425 + menu_height))" ] || fail "under openbox the window opened at $opened"
 sleep 4.5
-read -r _ _ caption _ <<<"$(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')"
+# The frame as a whole, caption and border, lies in the middle of the screen, to a pixel.
+read -r frame_left frame_right caption frame_bottom <<<"$(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')"
+find_table
+gaps="$((X - frame_left)) $((1920 - X - WIDTH - frame_right)) $((Y - caption)) $((1080 - Y - HEIGHT - frame_bottom))"
+read -r gap_left gap_right gap_top gap_bottom <<<"$gaps"
+[ $((gap_left - gap_right)) -ge -1 ] && [ $((gap_left - gap_right)) -le 1 ] && [ $((gap_top - gap_bottom)) -ge -1 ] &&
+  [ $((gap_top - gap_bottom)) -le 1 ] || fail "under openbox the frame is not centred: left, right, top, bottom gaps $gaps"
 double_click_caption() {
   xdotool mousemove $((X + WIDTH / 2)) $((Y - caption / 2)) click --repeat 2 --delay 100 1
   sleep 1
