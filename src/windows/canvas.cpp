@@ -46,13 +46,6 @@ std::uint32_t mix(std::uint32_t a, std::uint32_t b, double share)
 
 }  // namespace
 
-Rect snapped(const RectF& box)
-{
-    const auto l = static_cast<int>(std::lround(box.left));
-    const auto t = static_cast<int>(std::lround(box.top));
-    return {l, t, static_cast<int>(std::lround(box.right())) - l, static_cast<int>(std::lround(box.bottom())) - t};
-}
-
 Canvas::~Canvas() { resize(0, 0); }
 
 void Canvas::resize(int width, int height)

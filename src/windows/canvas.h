@@ -27,9 +27,6 @@ struct Bitmap {
 // the destination is.
 std::uint32_t over(std::uint32_t source, std::uint32_t destination);
 
-// A window pixel rectangle with its edges rounded to whole pixels, so that things side by side meet.
-Rect snapped(const RectF& box);
-
 class Canvas {
 public:
     Canvas() = default;

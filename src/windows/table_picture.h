@@ -49,7 +49,7 @@ private:
     void paintBackground();
     void paintLabels(const Rect& tablePart);
     void paintCards(const Rect& tablePart);
-    Rect inWindow(const RectF& tableBox) const { return snapped(zoom_.toView(tableBox)); }
+    Rect inWindow(const RectF& tableBox) const { return zoom_.toDevice(tableBox); }
 
     const Table& table_;
     TableZoom zoom_;
