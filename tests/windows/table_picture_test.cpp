@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <algorithm>
 #include <cmath>
 #include <set>
 #include <string>
@@ -81,6 +82,32 @@ TEST_P(PartialRepaint, LeavesThePixelsOfAWholeDrawing)
         differing += expected[i] != actual[i] ? 1 : 0;
     }
     EXPECT_EQ(differing, 0) << "pixels left behind at " << width << " x " << height;
+}
+
+// At any zoom the table fills the window: green to both edges, the column area to the bottom edge;
+// and with the stock used up, its place shows the white ring on dark green.
+TEST_P(PartialRepaint, TheTableFillsTheWindowAndShowsItsDecoration)
+{
+    const auto [width, height] = GetParam();
+    auto machine = testing::dealtGame();
+    machine->game.table.Mazzo.Visible = false;
+    TablePicture picture(machine->game.table);
+    picture.resize(width, height);
+    picture.follow();
+    const auto pixels = shown(picture, width, height);
+    const auto at = [&](double x, double y) {
+        const RectF spot = picture.zoom().toView(RectF{x, y, 0.0, 0.0});
+        const int column = std::min(width - 1, static_cast<int>(spot.left));
+        const int row = std::min(height - 1, static_cast<int>(spot.top));
+        return pixels.at(static_cast<std::size_t>(row) * width + column);
+    };
+    constexpr std::uint32_t kGreen = 0x008000;
+    constexpr std::uint32_t kDark = 0x004000;
+    EXPECT_EQ(pixels.at(static_cast<std::size_t>(height / 2) * width), kGreen);
+    EXPECT_EQ(pixels.at(static_cast<std::size_t>(height / 2) * width + width - 1), kGreen);
+    EXPECT_EQ(at(200.0, picture.zoom().bottom()), kDark) << "the column area does not reach the bottom edge";
+    EXPECT_EQ(at(531.0, 40.0), 0xFFFFFFU) << "no white ring on the empty stock";
+    EXPECT_EQ(at(531.0, 60.0), kDark) << "the ring is not filled dark green";
 }
 
 INSTANTIATE_TEST_SUITE_P(Zooms, PartialRepaint,
