@@ -123,7 +123,7 @@ void TableWindow::run(Handler handler)
 
 void TableWindow::followTable()
 {
-    if (window_ == nullptr || !IsWindow(window_)) {
+    if (!panels_ || !IsWindow(window_)) {  // not yet built, or closed
         return;
     }
     const Table& table = game_.table;
@@ -381,8 +381,10 @@ LRESULT TableWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
-        if (HBRUSH ground = panels_->ground(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam))) {
-            return reinterpret_cast<LRESULT>(ground);
+        if (panels_) {
+            if (HBRUSH ground = panels_->ground(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam))) {
+                return reinterpret_cast<LRESULT>(ground);
+            }
         }
         break;
     case MM_MCINOTIFY:
