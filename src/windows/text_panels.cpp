@@ -124,13 +124,17 @@ HBRUSH TextPanels::ground(HWND control, HDC dc) const
     return ground_;
 }
 
-// A press inside a panel closes it, as any press on the table does; the panel takes no focus.
+// A press inside a panel closes it, as any press on the table does.
 LRESULT CALLBACK TextPanels::panelProcedure(HWND panel, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                             DWORD_PTR self)
 {
     if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN) {
         reinterpret_cast<TextPanels*>(self)->onClick_();
         return 0;
+    }
+    // A panel its scroll bar gave the keyboard to still lets F2 deal anew.
+    if (message == WM_KEYDOWN && wParam == VK_F2) {
+        return SendMessageW(GetParent(panel), message, wParam, lParam);
     }
     return DefSubclassProc(panel, message, wParam, lParam);
 }
