@@ -15,7 +15,6 @@ namespace {
 
 // A hatch line every eight table pixels, one table pixel thick.
 constexpr double kHatchPitch = 8.0;
-constexpr Rgb kLabelBorderColour = kLabelBorder;
 
 }  // namespace
 
@@ -160,7 +159,7 @@ void TablePicture::paintLabels(const Rect& tablePart)
             continue;
         }
         const Rect box = inWindow(labelBox(look, label));
-        canvas_.fill(box, kLabelBorderColour);
+        canvas_.fill(box, kLabelBorder);
         canvas_.fill(box.adjusted(edge, edge, -edge, -edge), look.ground);
         canvas_.text(box, state.text, state.font.handle(), label.ForeColor, look.wrapped);
     }
