@@ -19,7 +19,7 @@ struct PlayerNotifications {
 class MediaPlayer {
 public:
     virtual ~MediaPlayer() = default;
-    // Opens a piece, stopped at its beginning. A piece that cannot be opened leaves the player silent.
+    // Opens a piece, its path in UTF-8, stopped at its beginning. A piece that cannot be opened leaves the player silent.
     virtual void open(const std::string& path) = 0;
     virtual void close() = 0;
     // Plays from the start position when one was set since the last play, else from where the piece is.
@@ -80,7 +80,7 @@ struct Ports {
     WindowControl& window;
     MediaPlayer& MMC1;        // the music
     MediaPlayer& MMCw;        // the card rustle
-    std::string soundFolder;  // where Music/ and carta.wav lie: beside the game, or where it is installed
+    std::string soundFolder;  // where Music/ and carta.wav lie, in UTF-8: beside the game, or where it is installed
 };
 
 }  // namespace morvane

@@ -11,10 +11,16 @@
 namespace morvane {
 namespace {
 
-// In the platform's own separators, as the build lays the files out beside the game.
+// In the platform's own separators, as the build lays the files out beside the game. The folder is
+// UTF-8 and stays so: a plain string would be read in the system's code page on some systems, and a
+// folder with an accented letter in its name would lose its sounds.
 std::string soundFile(const Game& game, const char* relative)
 {
-    return (std::filesystem::path(game.ports.soundFolder) / std::filesystem::path(relative).make_preferred()).string();
+    const std::string& folder = game.ports.soundFolder;
+    const std::filesystem::path path = std::filesystem::path(std::u8string(folder.begin(), folder.end())) /
+                                       std::filesystem::path(relative).make_preferred();
+    const std::u8string joined = path.u8string();
+    return {joined.begin(), joined.end()};
 }
 
 std::string backgroundMusic(const Game& game) { return soundFile(game, kBackgroundMusicFile); }

@@ -1,40 +1,32 @@
 // SPDX-FileCopyrightText: 2026 Vandrel <morvane@vandrel.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game's pictures, compiled in as vector drawings and rendered crisp at the screen's pixel ratio.
+// The game's pictures, compiled in as vector drawings and rendered crisp at their size on the screen.
 #pragma once
 
 #include <QCursor>
-#include <QFont>
 #include <QPixmap>
-#include <QString>
 #include <array>
+
+#include "view/table_zoom.h"
 
 namespace morvane {
 
 class Pictures {
 public:
-    // Pictures are rendered at one pixel ratio; a new ratio lets the old renderings go.
-    void useRatio(qreal devicePixelRatio);
-    qreal ratio() const { return ratio_; }
+    // Pictures are rendered at the size in whole device pixels that the zoom gives them.
+    void useZoom(const TableZoom& zoom);
     // The card of card index 1..40 as it lies on the table: its 62 x 100 face in a flat one-pixel border,
     // on the card's own white ground. Rendered the first time it is asked for.
     const QPixmap& card(int card);
-    // The card back of the stock and the reserve, 63 x 100.
-    const QPixmap& cardBack();
-    // The title picture, 594 x 425, rendered afresh: it is shown only once, as the first background.
-    QPixmap title() const;
+    // The card back of the stock and the reserve, 63 x 100 at the table's own size.
+    const QPixmap& cardBack() const { return back_; }
+    // The title picture at this size, rendered afresh: it is shown only once, as the first background.
+    static QPixmap title(QSize size);
     static QIcon windowIcon();
     static QCursor smileyPointer();
 
-    // The table's serif, the system's Liberation Serif: bold italic at a size in pixels.
-    static QFont tableFont(int pixelSize);
-    // The plain sans of the menus and panels, the system's Liberation Sans.
-    static QFont windowFont(int pixelSize);
-    // The rules and about texts, with their CR LF line ends turned into plain new lines.
-    static QString text(const QString& name);
-
 private:
-    qreal ratio_ = 1.0;
+    QSize cardSize_;
     std::array<QPixmap, 41> cards_;  // by card index; entry 0 is unused
     QPixmap back_;
 };

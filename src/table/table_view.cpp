@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Painted bottom to top: the table and its decoration, the place marks, the piles and labels,
 // then the cards in their drawing order, so that a card always lies over a label or an image.
-// A paint draws only what meets the region it is given.
+// Everything but the front card is kept drawn in a picture of the view, brought up to date where the
+// table changed; a paint copies from it what it is asked for and draws the front card over it.
 #include "table_view.h"
 
 #include <QFontMetricsF>
@@ -11,53 +12,13 @@
 #include <algorithm>
 #include <cassert>
 
+#include "fonts.h"
 #include "game/geometry.h"
-#include "table_decoration.h"
+#include "qt_pixels.h"
+#include "table_raster.h"
 
 namespace morvane {
 namespace {
-
-const QColor kTableGreen(0, 128, 0);
-const QColor kLabelGround(0, 64, 0);
-const QColor kFoundationMark(255, 255, 0);
-const QColor kColumnMark(0, 0, 0);
-
-QColor toQColor(Rgb rgb) { return {rgb.r, rgb.g, rgb.b}; }
-
-// Point sizes are of a 96-dpi screen: 4/3 pixels a point.
-int pixelsForPoints(double points) { return static_cast<int>(points * 96.0 / 72.0 + 0.5); }
-
-// Qt hands a pattern fill of more than about a hundred rows to its thread pool, and the hand-over
-// costs more than the fill: a hatch is filled in bands of fewer rows. The bands are the box's own,
-// whatever part is painted, so that a piece lands on the device pixels of the whole at any ratio.
-void hatch(QPainter& painter, const QRect& box, const QRect& part, const QColor& colour)
-{
-    constexpr int kBand = 16;
-    const QBrush brush(colour, Qt::DiagCrossPattern);
-    for (int top = box.top(); top <= box.bottom(); top += kBand) {
-        const QRect band(box.left(), top, box.width(), std::min(kBand, box.bottom() + 1 - top));
-        if (band.intersects(part)) {
-            painter.fillRect(band, brush);
-        }
-    }
-}
-
-// Drawn on the table itself rather than kept in its background picture: Qt lines a hatch up with the
-// window's corner, which a picture of the table alone would shift at some pixel ratios.
-void paintPlaceMarks(QPainter& painter, const DrawnBackground& background, const QRect& part)
-{
-    for (int place = 1; place <= kPlaces; ++place) {
-        const QRect& box = background.marks.at(static_cast<std::size_t>(place));
-        if (box.isNull() || !part.intersects(areaOf(box))) {
-            continue;
-        }
-        const QColor colour = place <= 4 ? kFoundationMark : kColumnMark;
-        hatch(painter, box, part, colour);
-        painter.setPen(QPen(colour, 1));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRectF(box).adjusted(0, 0, -1, -1));
-    }
-}
 
 std::int16_t buttonNumber(Qt::MouseButton button)
 {
@@ -80,21 +41,7 @@ TableView::TableView(const Table& table, PointerRouter& router, std::function<vo
       table_(table),
       router_(router),
       afterEvent_(std::move(afterEvent)),
-      labels_{{{&Table::Label1,
-                {geometry::kLabel1Width, geometry::kLabel1Height},
-                kLabelGround,
-                48,
-                Qt::AlignHCenter | Qt::AlignTop},
-               {&Table::Label6,
-                {geometry::kLabel6Width, geometry::kLabel6Height},
-                kLabelGround,
-                13.8,
-                Qt::AlignHCenter | Qt::AlignTop},
-               {&Table::Label5,
-                {geometry::kLabel5Width, geometry::kLabel5Height},
-                kTableGreen,
-                19.8,
-                Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap}}}
+      labels_{ShownLabel(labelLooks()[0]), ShownLabel(labelLooks()[1]), ShownLabel(labelLooks()[2])}
 {
     // Half the table's size still shows every card and label whole enough to play.
     setMinimumSize(geometry::kTableWidth / 2, geometry::kTableHeight / 2);
@@ -102,12 +49,10 @@ TableView::TableView(const Table& table, PointerRouter& router, std::function<vo
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-TableView::LabelLook::LabelLook(Label Table::*label, QSizeF size, QColor ground, double points, int flags)
-    : label(label),
-      size(size),
-      ground(std::move(ground)),
-      font(Pictures::tableFont(pixelsForPoints(points))),
-      flags(flags)
+TableView::ShownLabel::ShownLabel(const LabelLook& look)
+    : look(&look),
+      font(qtFont(look.font)),
+      flags(Qt::AlignHCenter | Qt::AlignTop | (look.wrapped ? Qt::TextWordWrap : 0))
 {
 }
 
@@ -124,28 +69,34 @@ void TableView::followTable()
     prepare();
     DrawnTable now = drawnTable(table_, measuredLabels());
     if (!drawn_) {
+        underToDraw_ = {zoom_.wholeTable()};
         update();
-    } else if (const QRegion changed = changedArea(*drawn_, now, zoom_.wholeTable()); !changed.isEmpty()) {
-        // One rectangle: a paint clipped to a rectangle copies and fills whole rows, while a paint
-        // clipped to a ragged region goes span by span.
-        update(zoom_.toView(changed.boundingRect()));
+    } else {
+        const Repaint repaint = repaintAreas(*drawn_, now, zoom_.wholeTable());
+        underToDraw_.insert(underToDraw_.end(), repaint.under.begin(), repaint.under.end());
+        // One rectangle: a paint clipped to a rectangle copies whole rows and is sent to the screen in
+        // one piece, while a paint clipped to a ragged region goes span by span and piece by piece.
+        if (!repaint.shown.empty()) {
+            update(toQRect(zoom_.toView(boundingArea(repaint.shown))));
+        }
     }
     drawn_ = std::move(now);
 }
 
-// Renders and measures, ahead of the paint, what the paint will need: a paint only copies pictures.
+// Renders and measures, ahead of the paint, what the paint will need: a paint copies pictures, and
+// renders only a label's caption in a colour it has not yet shown at this zoom.
 void TableView::prepare()
 {
-    // Pictures are rendered at the zoomed size, so that a zoomed table is as crisp as one at its own size.
-    pictures_.useRatio(devicePixelRatioF() * zoom_.factor());
-    prepareBackground();
-    for (LabelLook& look : labels_) {
-        if (const Label& label = table_.*look.label; label.Visible) {  // a hidden label is neither drawn nor measured
-            prepareLabel(look, label);
-        }
+    if (const qreal ratio = devicePixelRatioF(); ratio != zoom_.ratio()) {
+        zoom_ = TableZoom(width(), height(), ratio);
     }
-    if (table_.Mazzo.Visible || table_.Mazzo2.Visible) {
-        pictures_.cardBack();
+    // Pictures are rendered at the zoomed size, so that a zoomed table is as crisp as one at its own size.
+    pictures_.useZoom(zoom_);
+    prepareBackground();
+    for (ShownLabel& shown : labels_) {
+        if (const Label& label = table_.*shown.look->label; label.Visible) {  // a hidden label is neither drawn nor measured
+            prepareLabel(shown, label);
+        }
     }
     for (const CardIndex c : table_.drawingOrder) {
         const CardPicture& card = table_.card(c);
@@ -156,131 +107,152 @@ void TableView::prepare()
 }
 
 // The background covers the whole view, the green round a zoomed table too. It stays drawn like a
-// backing image, until a deal draws the table again or the view's size or ratio changes.
+// backing image, until a deal draws the table again or the view's size or ratio changes; then the
+// table over it is drawn again too, and the labels' pictures at a new zoom.
 void TableView::prepareBackground()
 {
-    const qreal ratio = devicePixelRatioF();
+    const QSize size = this->size() * zoom_.ratio();
     const DrawnBackground wanted = drawnBackground(table_);
-    if (background_.devicePixelRatio() == ratio && background_.size() == size() * ratio && wanted == backgroundDrawn_) {
+    if (background_.size() == size && wanted == backgroundDrawn_ && under_.size() == size) {
         return;
     }
-    background_ = QPixmap(size() * ratio);
-    background_.setDevicePixelRatio(ratio);
-    background_.fill(kTableGreen);
+    if (background_.size() != size) {
+        for (ShownLabel& shown : labels_) {
+            shown.pictures.clear();
+        }
+    }
+    background_ = QPixmap(size);
+    background_.fill(toQColor(kTableGreen));
     QPainter painter(&background_);
-    zoom_.apply(painter);
     if (wanted.decorationDrawn) {
-        drawDecoration(painter, zoom_.wholeTable().height());
+        drawDecoration(painter, zoom_, zoom_.wholeTable().height);
     }
     if (wanted.titlePictureShown) {
-        painter.drawPixmap(0, 0, pictures_.title());
+        const Rect title = zoom_.toDevice(RectF{0.0, 0.0, geometry::kTableWidth, geometry::kTableHeight});
+        painter.drawPixmap(title.left, title.top, Pictures::title(QSize(title.width, title.height)));
     }
+    painter.end();
     backgroundDrawn_ = wanted;
+    under_ = background_.copy();  // the green round the table, which only a new background changes
+    underToDraw_ = {zoom_.wholeTable()};
 }
 
-void TableView::prepareLabel(LabelLook& look, const Label& label)
+void TableView::prepareLabel(ShownLabel& shown, const Label& label)
 {
-    const QPointF at(label.Left, label.Top);
-    if (look.measured && label.Caption == look.caption && at == look.at) {
+    const RectF box = labelBox(*shown.look, label);
+    if (shown.measured && label.Caption == shown.caption && box == shown.box) {
         return;
     }
-    look.measured = true;
-    look.caption = label.Caption;
-    look.at = at;
-    look.text = QString::fromStdString(label.Caption);
-    const QRectF box(at, look.size);
-    // Italic letters may lean out of what the metrics measure: a quarter of the size to spare all round.
-    const qreal spare = look.font.pixelSize() / 4.0;
-    const QRectF text = QFontMetricsF(look.font).boundingRect(box, look.flags, look.text);
-    look.extent = areaOf(box.united(text.adjusted(-spare, -spare, spare, spare)));
+    if (box != shown.box) {
+        shown.pictures.clear();
+    }
+    shown.measured = true;
+    shown.caption = label.Caption;
+    shown.box = box;
+    shown.text = QString::fromStdString(label.Caption);
+    const QRectF text = QFontMetricsF(shown.font).boundingRect(toQRectF(box), shown.flags, shown.text);
+    shown.extent = labelExtent(box, {text.x(), text.y(), text.width(), text.height()}, shown.font.pixelSize());
+}
+
+// Each caption in each colour is rendered once at a zoom, so that every paint of it, the first
+// included, shows the same pixels.
+const QPixmap& TableView::labelPicture(ShownLabel& shown, const Label& label)
+{
+    const Rgb colour = label.ForeColor;
+    const std::string key = label.Caption + '#' + std::to_string(colour.r) + ',' + std::to_string(colour.g) + ',' +
+                            std::to_string(colour.b);
+    QPixmap& picture = shown.pictures[key];
+    if (picture.isNull()) {
+        picture = renderLabel(shown.box, shown.extent, shown.font, shown.flags, shown.text,
+                              shown.look->ground, colour, zoom_);
+    }
+    return picture;
 }
 
 std::array<MeasuredLabel, 3> TableView::measuredLabels() const
 {
     std::array<MeasuredLabel, 3> measured;
     for (std::size_t i = 0; i < labels_.size(); ++i) {
-        measured.at(i) = {&(table_.*labels_.at(i).label), labels_.at(i).extent};
+        measured.at(i) = {&(table_.*labels_.at(i).look->label), labels_.at(i).extent};
     }
     return measured;
 }
 
-// The frontmost card is opaque: only the table round it is painted, in rectangles, and then the card.
-// Every picture is drawn whole under the part's clip: a piece copied from its own source rectangle
-// would be rounded to device pixels on its own, a row or column off the whole where a table pixel is
-// not a whole number of device pixels (ratio 1.5, a zoom of 1.37, or the table half a device pixel
-// under the menu bar).
+// The frontmost card is drawn over the table kept drawn under it: a carried card costs a copy of the
+// places it left and reached, and one card. Every piece lies on the device pixels of the whole.
 void TableView::paintEvent(QPaintEvent* event)
 {
-    prepare();  // nothing left to do, unless the ratio changed since the table was last followed
+    if (!drawn_ || devicePixelRatioF() != zoom_.ratio() || background_.size() != size() * zoom_.ratio()) {
+        prepare();  // shown or resized since the table was last followed, or moved to a screen of another ratio
+    }
     assert(!table_.drawingOrder.empty());  // the 40 cards are always drawn
     const CardIndex front = table_.drawingOrder.back();
-    const CardSpot spot{table_.card(front).Left, table_.card(front).Top};
-    const QRectF frontBox = zoom_.toView(QRectF(spot.left, spot.top, geometry::kCardWidth, geometry::kCardHeight));
+    drawUnder(std::exchange(underToDraw_, {}));
     QPainter painter(this);
-    for (const QRect& part : event->region() - (insideOf(frontBox) & zoom_.tableArea())) {
-        painter.setClipRect(part);
-        painter.drawPixmap(QPointF(0, 0), background_);
-        paintTable(painter, part & zoom_.tableArea(), front);
+    painter.setClipRegion(event->region());
+    painter.setWorldTransform(QTransform::fromScale(1.0 / zoom_.ratio(), 1.0 / zoom_.ratio()));
+    for (const QRect& part : event->region()) {
+        const QRect device = toQRect(zoom_.toDevice(fromQRect(part)));
+        painter.drawPixmap(device.topLeft(), under_, device);
     }
-    if (event->region().intersects(zoom_.toView(cardArea(spot)))) {
-        painter.setClipRect(zoom_.tableArea());
-        zoom_.apply(painter);
-        painter.drawPixmap(QPointF(spot.left, spot.top), pictures_.card(front));
+    const CardPicture& card = table_.card(front);
+    if (event->region().intersects(toQRect(zoom_.toView(cardArea({card.Left, card.Top}))))) {
+        painter.setClipRect(toQRect(zoom_.toDevice(zoom_.tableArea())), Qt::IntersectClip);
+        const Rect box = zoom_.toDevice(cardBox(card));
+        painter.drawPixmap(box.left, box.top, pictures_.card(front));
     }
 }
 
-// The layers over the background, in table pixels: only where the view shows the table, so that
-// the cards parked beyond its right edge stay out of sight in the green round a zoomed table.
-void TableView::paintTable(QPainter& painter, const QRect& part, CardIndex front)
+// Brings the table under the front card up to date in these areas of table pixels.
+void TableView::drawUnder(const std::vector<Rect>& areas)
 {
-    if (part.isEmpty()) {
+    if (areas.empty()) {
         return;
     }
-    painter.save();
-    painter.setClipRect(part);
-    zoom_.apply(painter);
-    const QRect tablePart = zoom_.toTable(part);
-    paintPlaceMarks(painter, backgroundDrawn_, tablePart);
-    paintPiles(painter, tablePart);
-    paintLabels(painter, tablePart);
-    paintCardsBehind(painter, tablePart, front);
-    painter.restore();
+    const CardIndex front = table_.drawingOrder.back();
+    QPainter painter(&under_);
+    for (const Rect& area : areas) {
+        const QRect device = toQRect(zoom_.toDevice(zoom_.toView(area))) & under_.rect();
+        if (!device.isEmpty()) {
+            paintUnder(painter, device, front);
+        }
+    }
 }
 
-void TableView::paintPiles(QPainter& painter, const QRect& part)
+// The layers over the background, in device pixels: only where the view shows the table, so that
+// the cards parked beyond its right edge stay out of sight in the green round a zoomed table.
+void TableView::paintUnder(QPainter& painter, const QRect& part, CardIndex front)
 {
-    for (const Image* pile : {&table_.Mazzo, &table_.Mazzo2}) {
-        const QRectF box(pile->Left, pile->Top, geometry::kBackWidth, geometry::kBackHeight);
-        if (pile->Visible && part.intersects(areaOf(box))) {
+    painter.setClipRect(part);
+    painter.drawPixmap(part.topLeft(), background_, part);
+    const QRect inside = part & toQRect(zoom_.toDevice(zoom_.tableArea()));
+    if (inside.isEmpty()) {
+        return;
+    }
+    painter.setClipRect(inside);
+    const auto meets = [&](const RectF& table) {
+        const QRect box = toQRect(zoom_.toDevice(table));
+        return inside.intersects(box) ? box : QRect();
+    };
+    for (const PlaceMark& mark : placeMarks(backgroundDrawn_)) {
+        if (const QRect box = meets(toRectF(mark.box)); !box.isNull()) {
+            drawPlaceMark(painter, fromQRect(box), mark, zoom_);
+        }
+    }
+    for (const RectF& back : shownBacks(table_)) {
+        if (const QRect box = meets(back); !box.isNull()) {
             painter.drawPixmap(box.topLeft(), pictures_.cardBack());
         }
     }
-}
-
-void TableView::paintLabels(QPainter& painter, const QRect& part)
-{
-    for (const LabelLook& look : labels_) {
-        const Label& label = table_.*look.label;
-        if (!label.Visible || !part.intersects(look.extent)) {
-            continue;
+    for (ShownLabel& shown : labels_) {
+        const Label& label = table_.*shown.look->label;
+        if (const QRect box = meets(toRectF(shown.extent)); label.Visible && !box.isNull()) {
+            painter.drawPixmap(box.topLeft(), labelPicture(shown, label));
         }
-        const QRectF box(look.at, look.size);
-        painter.fillRect(box, look.ground);
-        painter.setPen(QPen(Qt::black, 1));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(box.adjusted(0, 0, -1, -1));
-        painter.setFont(look.font);
-        painter.setPen(toQColor(label.ForeColor));
-        painter.drawText(box, look.flags, look.text);
     }
-}
-
-void TableView::paintCardsBehind(QPainter& painter, const QRect& part, CardIndex front)
-{
     for (const CardIndex c : table_.drawingOrder) {
-        const CardPicture& card = table_.card(c);
-        if (c != front && part.intersects(cardArea({card.Left, card.Top}))) {
-            painter.drawPixmap(QPointF(card.Left, card.Top), pictures_.card(c));
+        if (const QRect box = meets(cardBox(table_.card(c))); c != front && !box.isNull()) {
+            painter.drawPixmap(box.topLeft(), pictures_.card(c));
         }
     }
 }
@@ -290,7 +262,7 @@ void TableView::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     // Qt repaints the whole view at its new size; what was drawn, in table pixels, stays as it was.
     if (!event->size().isEmpty()) {
-        zoom_ = TableZoom(event->size());
+        zoom_ = TableZoom(event->size().width(), event->size().height(), devicePixelRatioF());
         emit zoomed();
     }
 }
@@ -298,12 +270,12 @@ void TableView::resizeEvent(QResizeEvent* event)
 // The pointer in table pixels, where the game looks for what it is over.
 float TableView::tableX(const QMouseEvent* event) const
 {
-    return static_cast<float>(zoom_.toTable(event->position()).x());
+    return static_cast<float>(zoom_.toTable(fromQPointF(event->position())).x);
 }
 
 float TableView::tableY(const QMouseEvent* event) const
 {
-    return static_cast<float>(zoom_.toTable(event->position()).y());
+    return static_cast<float>(zoom_.toTable(fromQPointF(event->position())).y);
 }
 
 void TableView::followPointer(const QMouseEvent* event)

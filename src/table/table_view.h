@@ -8,13 +8,16 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <map>
 #include <optional>
+#include <vector>
 
-#include "drawn_table.h"
 #include "game/table.h"
 #include "interaction/pointer_router.h"
 #include "pictures.h"
-#include "table_zoom.h"
+#include "view/drawn_table.h"
+#include "view/table_layers.h"
+#include "view/table_zoom.h"
 
 namespace morvane {
 
@@ -42,29 +45,28 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // A label of the table, its look fixed at load, and its text, measured whenever its caption or place changes.
-    struct LabelLook {
-        LabelLook(Label Table::*label, QSizeF size, QColor ground, double points, int flags);
-        Label Table::*label;
-        QSizeF size;
-        QColor ground;
+    // A label of the table, its look fixed at load, its text measured whenever its caption or place
+    // changes, and its pictures at the zoom, one for each caption and colour it has shown there.
+    struct ShownLabel {
+        explicit ShownLabel(const LabelLook& look);
+        const LabelLook* look;
         QFont font;
         int flags = 0;
         bool measured = false;
         std::string caption;
-        QPointF at;
+        RectF box;
         QString text;
-        QRect extent;
+        Rect extent;
+        std::map<std::string, QPixmap> pictures;
     };
 
     void prepare();
     void prepareBackground();
-    void prepareLabel(LabelLook& look, const Label& label);
+    void prepareLabel(ShownLabel& shown, const Label& label);
+    const QPixmap& labelPicture(ShownLabel& shown, const Label& label);
     std::array<MeasuredLabel, 3> measuredLabels() const;
-    void paintTable(QPainter& painter, const QRect& part, CardIndex front);
-    void paintPiles(QPainter& painter, const QRect& part);
-    void paintLabels(QPainter& painter, const QRect& part);
-    void paintCardsBehind(QPainter& painter, const QRect& part, CardIndex front);
+    void drawUnder(const std::vector<Rect>& areas);
+    void paintUnder(QPainter& painter, const QRect& part, CardIndex front);
     float tableX(const QMouseEvent* event) const;
     float tableY(const QMouseEvent* event) const;
     void followPointer(const QMouseEvent* event);
@@ -74,9 +76,13 @@ private:
     std::function<void()> afterEvent_;
     TableZoom zoom_;
     Pictures pictures_;
-    std::array<LabelLook, 3> labels_;
+    std::array<ShownLabel, 3> labels_;
+    // In device pixels of the view: the background, drawn once a deal, and the table under its front card,
+    // drawn where it changes.
     QPixmap background_;
     DrawnBackground backgroundDrawn_;
+    QPixmap under_;
+    std::vector<Rect> underToDraw_;  // table pixels
     std::optional<DrawnTable> drawn_;
     bool overWinPrompt_ = false;
 };

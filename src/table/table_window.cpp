@@ -4,6 +4,7 @@
 #include "table_window.h"
 
 #include <QCloseEvent>
+#include <QMoveEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
@@ -14,16 +15,18 @@
 #include "game/panels.h"
 #include "game/sound_cues.h"
 #include "interaction/table_events.h"
-#include "pictures.h"
+#include "fonts.h"
 #include "game/ports.h"
+#include "pictures.h"
+#include "qt_pixels.h"
 #include "table_view.h"
 #include "text_panels.h"
+#include "view/window_placement.h"
 
 namespace morvane {
 namespace {
 
 constexpr int kTimer1Interval = 300;
-constexpr int kWindowFontPixels = 12;
 // The caption and border a window manager puts round the window: the outer 600 x 470 of a classic
 // desktop less its 594 x 425 table and a 19-pixel menu bar.
 const QSize kFrame(6, 26);
@@ -33,7 +36,7 @@ const QSize kFrame(6, 26);
 TableWindow::TableWindow(Ports ports) : game_{Table{}, Hand{}, std::move(ports)}
 {
     setWindowTitle(QStringLiteral("Vandrel - Morvane"));
-    setFont(Pictures::windowFont(kWindowFontPixels));
+    setFont(qtFont(windowFont(kWindowFontPixels)));
     setWindowIcon(Pictures::windowIcon());
     view_ = new TableView(
         game_.table, router_, [this] { followTable(); }, this);
@@ -96,8 +99,8 @@ void TableWindow::wirePlayerNotifications()
          }});
 }
 
-// The window opens with the table at its own size, centred on the screen. Where the screen's free area
-// cannot hold that, the table opens at the largest zoom at which the window fits, caption and border
+// The window opens with the table at its own size, its frame centred on the screen's free area. Where
+// that cannot hold it, the table opens at the largest zoom at which the window fits, caption and border
 // allowed for, and the window lies wholly in the free area. The player may then resize it at will.
 void TableWindow::placeOnScreen()
 {
@@ -108,19 +111,39 @@ void TableWindow::placeOnScreen()
     if (screen == nullptr) {
         return;
     }
-    const QRect whole = screen->geometry();
-    const QRect available = screen->availableGeometry();
-    const QSize room = available.size() - menus - kFrame;
-    const qreal zoom = std::min(
-        {1.0, static_cast<qreal>(room.width()) / table.width(), static_cast<qreal>(room.height()) / table.height()});
+    const double zoom = openingZoom(fromQRect(screen->availableGeometry()), menus.width() + kFrame.width(),
+                                    menus.height() + kFrame.height());
     if (zoom < 1.0) {
         resize(menus + table * zoom);
     }
-    const auto within = [](int centred, int low, int high) { return std::max(low, std::min(centred, high)); };
-    move(within(whole.x() + (whole.width() - width()) / 2, available.x(),
-                available.right() + 1 - width() - kFrame.width()),
-         within(whole.y() + (whole.height() - height()) / 2, available.y(),
-                available.bottom() + 1 - height() - kFrame.height()));
+    placedAt_ = centredFrame(size() + kFrame);
+    move(*placedAt_);
+}
+
+// The frame's top-left corner, centred on the screen's free area.
+QPoint TableWindow::centredFrame(QSize frame) const
+{
+    const QScreen* shownOn = screen();
+    const Rect available = fromQRect(shownOn != nullptr ? shownOn->availableGeometry() : QRect(QPoint(), frame));
+    const Point corner = morvane::centredFrame(available, frame.width(), frame.height());
+    return {corner.x, corner.y};
+}
+
+// The window opened centred with a frame of the usual size; once the window manager has framed it,
+// the frame's own size is known, and a window still where it was put is centred again with it. Where
+// the window system places windows itself, nothing is framed and nothing moves.
+void TableWindow::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    if (!placedAt_ || frameGeometry().size() == size()) {
+        return;
+    }
+    const QPoint asked = *std::exchange(placedAt_, std::nullopt);
+    if (pos() == asked || geometry().topLeft() == asked) {
+        if (const QPoint centred = centredFrame(frameGeometry().size()); centred != pos()) {
+            move(centred);
+        }
+    }
 }
 
 void TableWindow::followTable()

@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <QTimer>
+#include <optional>
 
 #include "game/game.h"
 #include "interaction/pointer_router.h"
@@ -30,6 +31,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void buildMenus();
@@ -38,6 +40,7 @@ private:
     template <typename Handler>
     void run(Handler handler);
     void placeOnScreen();
+    QPoint centredFrame(QSize frame) const;
 
     Game game_;
     PointerRouter router_{game_};
@@ -48,6 +51,7 @@ private:
     QAction* music_ = nullptr;
     TextPanels* panels_ = nullptr;
     bool activated_ = false;
+    std::optional<QPoint> placedAt_;  // where the frame was put, until the window manager has framed it
 };
 
 }  // namespace morvane

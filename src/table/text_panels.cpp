@@ -10,61 +10,33 @@
 #include <QTextDocument>
 #include <algorithm>
 
-#include "game/geometry.h"
-#include "pictures.h"
+#include "qt_pixels.h"
 #include "table_view.h"
+#include "texts.h"
+#include "view/panel_layout.h"
 
 namespace morvane {
 namespace {
 
 const QColor kPanelGround(255, 255, 192);
-constexpr int kLargestPanelFont = 13;
-constexpr int kSmallestPanelFont = 9;
 
-// Where each panel lies on the table: the rules are 0.6 times the table's height wide, the about text
-// starts 0.3 times it from the left; heights in twips.
-struct PanelLayout {
-    const char* name;
-    const char* text;
-    double leftPerHeight;
-    double widthPerHeight;
-    float widthTwips;
-    float heightTwips;
-    bool centred;
-};
-
-const std::array<PanelLayout, 3> kLayouts{{{"Text2", "rules_en", 0.0, 0.6, 0.0F, 3015.0F, false},
-                                           {"Text3", "rules_it", 0.0, 0.6, 0.0F, 3015.0F, false},
-                                           {"Text4", "about", 0.3, 0.0, 2772.0F, 1092.0F, true}}};
-
-// The panel's place in table pixels, as it lies on the table at its own size.
-QRect tableBox(const PanelLayout& layout)
-{
-    const double height = geometry::kTableHeight;
-    const double width =
-        layout.widthTwips > 0 ? geometry::fromTwips(layout.widthTwips) : layout.widthPerHeight * height;
-    return {static_cast<int>(layout.leftPerHeight * height), 0, static_cast<int>(width),
-            static_cast<int>(geometry::fromTwips(layout.heightTwips))};
-}
-
-// The texts are broken by hand; the panel's font is the largest that shows every line whole, of the
-// sizes the table's zoom makes of the panel's own.
-void fitFontToWidth(QPlainTextEdit& panel, qreal zoom)
+// The panel's font at the table's zoom, measured against the room its lines have beside the scroll bar.
+void fitFontToWidth(QPlainTextEdit& panel, double zoom)
 {
     const QStringList lines = panel.toPlainText().split(QLatin1Char('\n'));
     const int room = panel.width() - panel.verticalScrollBar()->sizeHint().width() -
                      2 * (panel.frameWidth() + static_cast<int>(panel.document()->documentMargin()));
     QFont font = panel.font();
-    const int smallest = static_cast<int>(kSmallestPanelFont * zoom);
-    for (int pixels = static_cast<int>(kLargestPanelFont * zoom); pixels > smallest; --pixels) {
-        font.setPixelSize(pixels);
+    const auto widestLine = [&](int pixelSize) {
+        font.setPixelSize(pixelSize);
         const QFontMetrics metrics(font);
-        const bool fits = std::all_of(lines.begin(), lines.end(),
-                                      [&](const QString& line) { return metrics.horizontalAdvance(line) <= room; });
-        if (fits) {
-            break;
+        int widest = 0;
+        for (const QString& line : lines) {
+            widest = std::max(widest, metrics.horizontalAdvance(line));
         }
-    }
+        return widest;
+    };
+    font.setPixelSize(panelFontPixels(zoom, room, widestLine));
     panel.setFont(font);
 }
 
@@ -84,13 +56,13 @@ TextPanels::TextPanels(TableView& table, std::function<void()> onClick)
 
 void TextPanels::build(std::size_t which)
 {
-    const PanelLayout& layout = kLayouts.at(which);
+    const PanelLayout& layout = panelLayouts().at(which);
     auto* panel = new QPlainTextEdit(&table_);
     panels_.at(which) = panel;
     panel->setObjectName(QString::fromLatin1(layout.name));
     panel->setReadOnly(true);
     panel->setLineWrapMode(QPlainTextEdit::NoWrap);
-    panel->setPlainText(Pictures::text(QString::fromLatin1(layout.text)));
+    panel->setPlainText(gameText(QString::fromLatin1(layout.text)));
     QPalette palette = panel->palette();
     palette.setColor(QPalette::Base, kPanelGround);
     palette.setColor(QPalette::Text, Qt::black);
@@ -110,7 +82,7 @@ void TextPanels::layOut(std::size_t which)
 {
     QPlainTextEdit& panel = *panels_.at(which);
     const TableZoom& zoom = table_.zoom();
-    panel.setGeometry(zoom.toView(QRectF(tableBox(kLayouts.at(which)))).toRect());
+    panel.setGeometry(toQRectF(zoom.toView(toRectF(tableBox(panelLayouts().at(which))))).toRect());
     fitFontToWidth(panel, zoom.factor());
 }
 

@@ -141,3 +141,106 @@ expect_dealt() {
   expect_pixel "$1" 450 300 "0,128,0" "the table is not green after the pause"
   expect_pixel "$1" 95 170 "255,255,255" "no card on column 1"
 }
+
+# ---- Steps of a player's session; screenshots go to the folder $out.
+shot() { import -window root "$out/$1.png"; }
+# A region of the table in a screenshot, given in table pixels, cut out to compare it with another.
+region() {
+  local x y
+  read -r x y <<<"$(on_screen "$2" "$3")"
+  convert "$out/$1.png" -crop "$(on_screen "$4" "$5" | awk -v x="$x" -v y="$y" -v ox="$table_x" -v oy="$table_y" \
+    '{ printf "%dx%d", $1 - ox, $2 - oy }')+$x+$y" +repage "$out/$6.png"
+}
+same() { [ "$(compare -metric AE "$out/$1.png" "$out/$2.png" null: 2>&1)" = "0" ]; }
+# The title picture during the pause, then the dealt table after it.
+expect_title_then_deal() {
+  sleep 1
+  shot title
+  expect_title "$out/title.png"
+  sleep 3.5
+  shot dealt
+  expect_dealt "$out/dealt.png"
+}
+# A click on the stock turns cards into the waste fan; $1 is the screenshot before it, and the one after is "waste".
+expect_stock_turns() {
+  region "$1" 380 10 104 102 waste-before
+  click 530 60
+  shot waste
+  region waste 380 10 104 102 waste-after
+  if same waste-before waste-after; then fail "the stock did not turn into the waste fan"; fi
+}
+# A card of column 1 dropped on bare table goes home: the region x y w h of the table looks as it did in $1.
+expect_drop_goes_home() {
+  region "$1" "$2" "$3" "$4" "$5" home-before
+  drag 120 170 450 330
+  shot refused
+  region refused "$2" "$3" "$4" "$5" home-after
+  same home-before home-after || fail "a card dropped on bare table did not go home, leaving the table as it was"
+}
+drag() {
+  at "$1" "$2"; xdotool mousedown 1; sleep 0.1
+  at $(( ($1 + $3) / 2 )) $(( ($2 + $4) / 2 )); at "$3" "$4"; sleep 0.1
+  xdotool mouseup 1; sleep 0.3
+}
+
+# The table fills the client area: the green reaches its left and right edges and the column area its
+# bottom edge, whatever room the zoomed table leaves.
+expect_filled() {
+  local middle left column
+  middle=$(on_screen 0 300 | cut -d' ' -f2)
+  column=$(on_screen 200 0 | cut -d' ' -f1)
+  for left in "$X" $((X + WIDTH - 1)); do
+    [ "$(screen_pixel "$1" "$left" "$middle")" = "0,128,0" ] || fail "$2: the green does not reach the edge at x $left"
+  done
+  [ "$(screen_pixel "$1" "$column" $((Y + HEIGHT - 1)))" = "0,64,0" ] || fail "$2: the columns do not reach the bottom"
+}
+# A card carried from bare table back home leaves the screen exactly as it was, the first carry at a
+# new zoom too.
+expect_refused_goes_home() {
+  shot "$1-before"
+  drag 120 170 450 330
+  shot "$1-refused"
+  same "$1-before" "$1-refused" || fail "$1: a refused card left a trace"
+}
+# Each column's card carried onto the other columns and the second foundation and let go a little
+# off the place, until the rules allow one: the card then lies where the rules put it, square 30
+# pixels under the other column's card or on the empty foundation, and its own place shows the
+# column's mark. F2 deals anew when the rules allow none of them.
+carry_by_the_rules() {
+  local deal from target x y
+  for deal in $(seq 12); do
+    shot carry-before
+    for from in 90 160 230 300; do
+      region carry-before "$from" 120 64 102 carried
+      for target in 160,10 90,150 160,150 230,150 300,150; do
+        x=${target%,*} y=${target#*,}
+        if [ "$y" = 150 ] && [ "$x" = "$from" ]; then continue; fi
+        drag $((from + 32)) 170 $((x + 32 + 3)) $((y + 50 + 7))
+        shot carry-after
+        region carry-after "$from" 120 64 102 left
+        if same carried left; then continue; fi  # refused: it went home
+        region carry-after "$x" "$y" 64 102 landed
+        same carried landed || fail "$1: a card from column $from did not land at $x,$y"
+        [ "$(pixel "$out/carry-after.png" "$from" 150)" = "0,0,0" ] || fail "$1: column $from does not show its mark"
+        return 0
+      done
+    done
+    xdotool key F2
+    sleep 0.5
+  done
+  fail "$1: no carry was allowed in 12 deals"
+}
+
+# Grown to twice the table's size under the menu bar, the window zooms the table 2 times: the table fills
+# it, a refused card leaves no trace, and a card the rules allow lands where they put it.
+expect_zoom_2() {
+  xdotool windowsize "$window" 1188 $((850 + menu_height))
+  sleep 1.5
+  find_table
+  [ "$zoom" = "2.000000" ] || fail "a window of $WIDTH x $HEIGHT zooms the table $zoom times"
+  shot zoom-2
+  expect_dealt "$out/zoom-2.png"
+  expect_filled "$out/zoom-2.png" "at zoom 2"
+  expect_refused_goes_home zoom-2
+  carry_by_the_rules "at zoom 2"
+}

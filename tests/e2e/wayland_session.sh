@@ -40,12 +40,7 @@ app_id=$(weston-debug scene-graph 2>/dev/null | sed -n "s/.*top-level window 'Va
 desktop=$(basename "$(dirname "$0")"/../../packaging/*.desktop .desktop)
 [ "$app_id" = "$desktop" ] || fail "weston knows the window as '$app_id', not as its launcher $desktop"
 
-sleep 1
-shot title
-expect_title "$out/title.png"
-sleep 3.5
-shot dealt
-expect_dealt "$out/dealt.png"
+expect_title_then_deal
 
 kill -0 "$game_pid" 2>/dev/null || fail "the game ended by itself"
 kill -TERM "$game_pid"

@@ -220,5 +220,18 @@ INSTANTIATE_TEST_SUITE_P(
                       RustleCase{"SoundingRustleIsLeftAloneWhenOff", false, 60, {}}),
     [](const ::testing::TestParamInfo<RustleCase>& info) { return std::string(info.param.name); });
 
+// A folder with an accented letter in its name, as a player's may have, reaches the players byte for byte.
+TEST(StartUp, AFolderNamedInUtf8OpensItsSoundsUnderThatName)
+{
+    FakeMachine m;
+    const std::string folder = "/Gi\xC3\xB2" "chi \xE2\x99\xA0";  // "Giòchi ♠"
+    Game game{Table{}, Hand{}, Ports{m.clock, m.events, m.random, m.beeper, m.window, m.music, m.rustle, folder}};
+    Form_Load(game);
+    ASSERT_EQ(m.soundLog.size(), 4U);
+    for (const std::size_t opened : {1U, 3U}) {
+        EXPECT_EQ(m.soundLog.at(opened).find("open " + folder), 5U) << m.soundLog.at(opened);
+    }
+}
+
 }  // namespace
 }  // namespace morvane

@@ -8,8 +8,10 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QScreen>
+#include <QSvgRenderer>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
@@ -61,6 +63,8 @@ private slots:
     void winPromptShowsTheSmileyAndDealsAnew();
     void partialRepaintsMatchAFullRepaint_data();
     void partialRepaintsMatchAFullRepaint();
+    void picturesAreWholeAndCoverTheirPlaces_data();
+    void picturesAreWholeAndCoverTheirPlaces();
 
 private:
     void activate();
@@ -73,6 +77,7 @@ private:
     qsizetype pixelsUnlikeAWholeRepaint();
     QWidget* view() { return window_->centralWidget(); }
     QPoint onScreen(QPointF table);
+    QRect onDevice(QRectF table, qreal ratio);
     void resizeView(QSize size);
     // A move of the pointer, with no button held unless told.
     void hover(QPointF at, Qt::MouseButtons held = Qt::NoButton)
@@ -113,6 +118,17 @@ QPoint TableWindowTest::onScreen(QPointF table)
     const qreal zoom = std::min(view()->width() / 594.0, view()->height() / 425.0);
     const qreal left = std::floor((view()->width() - 594 * zoom) / 2);
     return QPointF(left + table.x() * zoom, table.y() * zoom).toPoint();
+}
+
+// The whole device pixels a picture lying at these table pixels is drawn on: its corner at the nearest
+// device pixel, its size the zoomed size rounded, wherever it lies.
+QRect TableWindowTest::onDevice(QRectF table, qreal ratio)
+{
+    const qreal zoom = std::min(view()->width() / 594.0, view()->height() / 425.0);
+    const qreal left = std::floor((view()->width() - 594 * zoom) / 2);
+    const auto whole = [](qreal v) { return static_cast<int>(std::lround(v)); };
+    return {whole((left + table.x() * zoom) * ratio), whole(table.y() * zoom * ratio),
+            whole(table.width() * zoom * ratio), whole(table.height() * zoom * ratio)};
 }
 
 // The window made as large as a view of this size needs under its menu bar.
@@ -386,6 +402,8 @@ void TableWindowTest::partialRepaintsMatchAFullRepaint_data()
     QTest::addRow("zoom 1.37, room below") << 0 << QSize(814, 640);
     QTest::addRow("zoom 1.6, room either side") << 1 << QSize(1100, 680);
     QTest::addRow("zoom 0.7, on a small screen") << 0 << QSize(416, 300);
+    QTest::addRow("zoom 0.5, the smallest window") << 0 << QSize(297, 213);
+    QTest::addRow("zoom 2.45, maximised") << 1 << QSize(1900, 1042);
 }
 
 // Four hundred random events; after each ten of them, which may end with a card in the hand, the
@@ -420,6 +438,94 @@ void TableWindowTest::partialRepaintsMatchAFullRepaint()
         }
         const qsizetype unlike = pixelsUnlikeAWholeRepaint();
         QVERIFY2(unlike == 0, qPrintable(QStringLiteral("%1 pixels unlike after batch %2").arg(unlike).arg(batch)));
+    }
+}
+
+// Views of zoom 0.5, 0.7, 1.37 and 2.45.
+void TableWindowTest::picturesAreWholeAndCoverTheirPlaces_data()
+{
+    QTest::addColumn<QSize>("table");
+    QTest::addRow("zoom 0.5") << QSize(297, 213);
+    QTest::addRow("zoom 0.7") << QSize(416, 298);
+    QTest::addRow("zoom 1.37") << QSize(814, 583);
+    QTest::addRow("zoom 2.45") << QSize(1456, 1042);
+}
+
+namespace {
+
+// A picture drawn straight from its drawing at `size` device pixels, on `ground`; `inside`, in its own
+// pixels, gives where the drawing lies in it, on white (a card's face inside its grey border).
+QImage drawnFromItsSvg(const QString& name, QSize size, const QColor& ground, QRectF inside = {})
+{
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(ground);
+    QPainter painter(&picture);
+    painter.fillRect(inside, Qt::white);
+    QSvgRenderer svg(QStringLiteral(":/assets/pictures/%1.svg").arg(name));
+    svg.render(&painter, inside.isNull() ? QRectF(QPointF(0, 0), QSizeF(size)) : inside);
+    return picture;
+}
+
+// How many pixels of `picture` differ from the view's at `at` by more than filtering explains, leaving
+// out a ring two device pixels wide round its edge, where a pixel may mix with its neighbour.
+qsizetype unlikePixels(const QImage& shown, QPoint at, const QImage& picture)
+{
+    qsizetype unlike = 0;
+    for (int y = 2; y < picture.height() - 2; ++y) {
+        for (int x = 2; x < picture.width() - 2; ++x) {
+            const QColor a = shown.pixelColor(at + QPoint(x, y));
+            const QColor b = picture.pixelColor(x, y);
+            const int apart = std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                                        std::abs(a.blue() - b.blue())});
+            unlike += apart > 24 ? 1 : 0;
+        }
+    }
+    return unlike;
+}
+
+}  // namespace
+
+// At every zoom, down to the smallest window, the title picture, a card back and a card face are
+// drawn whole at their zoomed size, as their own drawings give them; and a card on a place covers
+// its mark: none of the mark's colour shows in the ring of device pixels round the card.
+void TableWindowTest::picturesAreWholeAndCoverTheirPlaces()
+{
+    QFETCH(QSize, table);
+    machine_->random.scriptCards({6, 37, 4, 38, 3});  // the 6 of Denari in column 1, the 3 on foundation 1
+    window_->setFixedSize(table + QSize(0, window_->menuBar()->sizeHint().height()));
+    QImage title;
+    machine_->events.onEvents = [&] {
+        if (title.isNull() && view()->size() == table) {
+            title = view()->grab().toImage();
+        }
+    };
+    activate();
+    QCOMPARE(view()->size(), table);
+    QVERIFY(!title.isNull());
+    const qreal ratio = title.devicePixelRatio();
+    const QColor green(0, 128, 0);
+    const QRect titleBox = onDevice({0, 0, 594, 425}, ratio);
+    QCOMPARE(unlikePixels(title, titleBox.topLeft(), drawnFromItsSvg("title", titleBox.size(), green)), 0);
+
+    const QImage shown = view()->grab().toImage();
+    const QRect back = onDevice({10, 10, 63, 100}, ratio);
+    QCOMPARE(unlikePixels(shown, back.topLeft(), drawnFromItsSvg("back", back.size(), green)), 0);
+    const QRect card = onDevice({90, 120, 64, 102}, ratio);
+    const qreal across = card.width() / 64.0;
+    const qreal down = card.height() / 102.0;
+    QImage face = drawnFromItsSvg("card06", card.size(), QColor(40, 40, 40), {across, down, 62 * across, 100 * down});
+    QCOMPARE(unlikePixels(shown, card.topLeft(), face), 0);
+
+    for (const QRectF& lying : {QRectF(90, 120, 64, 102), QRectF(90, 10, 64, 102)}) {
+        const QRect ring = onDevice(lying, ratio).adjusted(-1, -1, 1, 1);
+        for (int x = ring.left(); x <= ring.right(); ++x) {
+            for (int y = ring.top(); y <= ring.bottom(); ++y) {
+                const bool edge = x == ring.left() || x == ring.right() || y == ring.top() || y == ring.bottom();
+                const QColor pixel = shown.pixelColor(x, y);
+                QVERIFY2(!edge || (pixel != QColor(255, 255, 0) && pixel != QColor(0, 0, 0)),
+                         qPrintable(QStringLiteral("mark colour beside a card at %1,%2").arg(x).arg(y)));
+            }
+        }
     }
 }
 

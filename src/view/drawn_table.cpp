@@ -2,20 +2,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A card that moved is painted again where it was and where it is; a card brought to the front, where
 // it overlaps the cards it passed; anything else, in its old and new places.
-#include "drawn_table.h"
+#include "view/drawn_table.h"
 
 #include <cmath>
 
 namespace morvane {
 namespace {
 
-QRect imageArea(const Image& image)
+Rect imageArea(const Image& image)
 {
-    return image.Visible ? areaOf({image.Left, image.Top, geometry::kBackWidth, geometry::kBackHeight}) : QRect();
+    return image.Visible ? areaOf({image.Left, image.Top, geometry::kBackWidth, geometry::kBackHeight}) : Rect();
 }
 
 // Where two cards changed their order, their overlap now shows the other one on top.
-QRegion restackedArea(const DrawnTable& before, const DrawnTable& now)
+void addRestackedAreas(const DrawnTable& before, const DrawnTable& now, std::vector<Rect>& areas)
 {
     std::array<std::size_t, kCardCount + 1> was{};
     std::array<std::size_t, kCardCount + 1> is{};
@@ -25,31 +25,38 @@ QRegion restackedArea(const DrawnTable& before, const DrawnTable& now)
     for (std::size_t i = 0; i < now.order.size(); ++i) {
         is.at(static_cast<std::size_t>(now.order[i])) = i;
     }
-    QRegion area;
     for (std::size_t c = 1; c <= kCardCount; ++c) {
         for (std::size_t d = c + 1; d <= kCardCount; ++d) {
             if ((was[c] < was[d]) != (is[c] < is[d])) {
-                area += cardArea(now.cards[c]) & cardArea(now.cards[d]);
+                areas.push_back(cardArea(now.cards[c]) & cardArea(now.cards[d]));
             }
         }
     }
-    return area;
+}
+
+// The drawing with its front card taken off the table, out of sight beyond its right edge.
+DrawnTable withoutFrontCard(DrawnTable drawn)
+{
+    if (!drawn.order.empty()) {
+        drawn.cards.at(static_cast<std::size_t>(drawn.order.back())) = {geometry::kParkedLeft, 0.0F};
+    }
+    return drawn;
 }
 
 }  // namespace
 
-QRect areaOf(const QRectF& box) { return box.toAlignedRect().adjusted(-1, -1, 1, 1); }
+Rect areaOf(const RectF& box) { return box.alignedRect().adjusted(-1, -1, 1, 1); }
 
-QRect cardArea(CardSpot spot) { return areaOf({spot.left, spot.top, geometry::kCardWidth, geometry::kCardHeight}); }
+Rect cardArea(CardSpot spot) { return areaOf({spot.left, spot.top, geometry::kCardWidth, geometry::kCardHeight}); }
 
 // A pixel in from the whole pixels the card spans, which it covers at any pixel ratio.
-QRect insideOf(const QRectF& box)
+Rect insideOf(const RectF& box)
 {
-    const int left = static_cast<int>(std::ceil(box.left())) + 1;
-    const int top = static_cast<int>(std::ceil(box.top())) + 1;
+    const int left = static_cast<int>(std::ceil(box.left)) + 1;
+    const int top = static_cast<int>(std::ceil(box.top)) + 1;
     const int right = static_cast<int>(std::floor(box.right())) - 1;
     const int bottom = static_cast<int>(std::floor(box.bottom())) - 1;
-    return {QPoint(left, top), QPoint(right - 1, bottom - 1)};
+    return {left, top, right - left, bottom - top};
 }
 
 DrawnBackground drawnBackground(const Table& table)
@@ -59,7 +66,7 @@ DrawnBackground drawnBackground(const Table& table)
         const Shape& mark = table.Shape1.at(static_cast<std::size_t>(place));
         if (mark.Visible) {
             background.marks.at(static_cast<std::size_t>(place)) =
-                QRectF(mark.Left, mark.Top, mark.Width, mark.Height).toAlignedRect();
+                RectF{mark.Left, mark.Top, mark.Width, mark.Height}.alignedRect();
         }
     }
     return background;
@@ -71,7 +78,7 @@ DrawnTable drawnTable(const Table& table, const std::array<MeasuredLabel, 3>& la
                      table.drawingOrder};
     for (std::size_t i = 0; i < labels.size(); ++i) {
         const Label& label = *labels.at(i).label;
-        drawn.labels.at(i) = {label.ForeColor, label.Caption, label.Visible ? labels.at(i).extent : QRect()};
+        drawn.labels.at(i) = {label.ForeColor, label.Caption, label.Visible ? labels.at(i).extent : Rect()};
     }
     for (CardIndex c = 1; c <= kCardCount; ++c) {
         drawn.cards.at(static_cast<std::size_t>(c)) = {table.card(c).Left, table.card(c).Top};
@@ -79,36 +86,56 @@ DrawnTable drawnTable(const Table& table, const std::array<MeasuredLabel, 3>& la
     return drawn;
 }
 
-QRegion changedArea(const DrawnTable& before, const DrawnTable& now, const QRect& whole)
+std::vector<Rect> changedAreas(const DrawnTable& before, const DrawnTable& now, const Rect& whole)
 {
     if (before.background != now.background) {
-        return whole;
+        return {whole};
     }
-    QRegion area;
-    const auto bothIfChanged = [&area](const QRect& was, const QRect& is) {
+    std::vector<Rect> areas;
+    const auto bothIfChanged = [&areas](const Rect& was, const Rect& is) {
         if (was != is) {
-            area += was;
-            area += is;
+            areas.push_back(was);
+            areas.push_back(is);
         }
     };
     bothIfChanged(before.stock, now.stock);
     bothIfChanged(before.reserve, now.reserve);
     for (std::size_t i = 0; i < now.labels.size(); ++i) {
         if (before.labels.at(i) != now.labels.at(i)) {
-            area += before.labels.at(i).extent;
-            area += now.labels.at(i).extent;
+            areas.push_back(before.labels.at(i).extent);
+            areas.push_back(now.labels.at(i).extent);
         }
     }
     for (std::size_t c = 1; c <= kCardCount; ++c) {
         if (before.cards.at(c) != now.cards.at(c)) {
-            area += cardArea(before.cards.at(c));
-            area += cardArea(now.cards.at(c));
+            areas.push_back(cardArea(before.cards.at(c)));
+            areas.push_back(cardArea(now.cards.at(c)));
         }
     }
     if (before.order != now.order) {
-        area += restackedArea(before, now);
+        addRestackedAreas(before, now, areas);
     }
-    return area & whole;
+    std::vector<Rect> shown;
+    for (const Rect& area : areas) {
+        if (const Rect part = area & whole; !part.isEmpty()) {
+            shown.push_back(part);
+        }
+    }
+    return shown;
+}
+
+Repaint repaintAreas(const DrawnTable& before, const DrawnTable& now, const Rect& whole)
+{
+    return {changedAreas(withoutFrontCard(before), withoutFrontCard(now), whole), changedAreas(before, now, whole)};
+}
+
+Rect boundingArea(const std::vector<Rect>& areas)
+{
+    Rect bounds;
+    for (const Rect& area : areas) {
+        bounds = bounds | area;
+    }
+    return bounds;
 }
 
 }  // namespace morvane
