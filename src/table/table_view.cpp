@@ -153,9 +153,7 @@ void TableView::prepareLabel(ShownLabel& shown, const Label& label)
     if (shown.measured && label.Caption == shown.caption && box == shown.box) {
         return;
     }
-    if (box != shown.box) {
-        shown.pictures.clear();
-    }
+    shown.pictures.clear();  // the caption's pictures in each colour it blinks in, and no older ones
     shown.measured = true;
     shown.caption = label.Caption;
     shown.box = box;
@@ -164,7 +162,7 @@ void TableView::prepareLabel(ShownLabel& shown, const Label& label)
     shown.extent = labelExtent(box, {text.x(), text.y(), text.width(), text.height()}, shown.font.pixelSize());
 }
 
-// Each caption in each colour is rendered once at a zoom, so that every paint of it, the first
+// The caption in each colour is rendered once at a zoom, so that every paint of it, the first
 // included, shows the same pixels.
 const QPixmap& TableView::labelPicture(ShownLabel& shown, const Label& label)
 {

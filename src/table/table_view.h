@@ -46,7 +46,7 @@ protected:
 
 private:
     // A label of the table, its look fixed at load, its text measured whenever its caption or place
-    // changes, and its pictures at the zoom, one for each caption and colour it has shown there.
+    // changes, and its caption's pictures at the zoom, one for each colour it has shown in.
     struct ShownLabel {
         explicit ShownLabel(const LabelLook& look);
         const LabelLook* look;
