@@ -106,35 +106,45 @@ void TableView::prepare()
     }
 }
 
-// The background covers the whole view, the green round a zoomed table too. It stays drawn like a
-// backing image, until a deal draws the table again or the view's size or ratio changes; then the
-// table over it is drawn again too, and the labels' pictures at a new zoom.
+// The background covers the whole view, the green round a zoomed table too: the title picture, kept
+// only while it shows, or the table with its decoration, drawn again wherever the table over it is.
+// When a deal draws the table again or the view's size or ratio changes, the whole view is drawn
+// again, and the labels' pictures at a new zoom.
 void TableView::prepareBackground()
 {
     const QSize size = this->size() * zoom_.ratio();
     const DrawnBackground wanted = drawnBackground(table_);
-    if (background_.size() == size && wanted == backgroundDrawn_ && under_.size() == size) {
+    if (under_.size() == size && wanted == backgroundDrawn_) {
         return;
     }
-    if (background_.size() != size) {
+    if (under_.size() != size) {
         for (ShownLabel& shown : labels_) {
             shown.pictures.clear();
         }
     }
-    background_ = QPixmap(size);
-    background_.fill(toQColor(kTableGreen));
-    QPainter painter(&background_);
-    if (wanted.decorationDrawn) {
-        drawDecoration(painter, zoom_, zoom_.wholeTable().height);
-    }
+    backgroundDrawn_ = wanted;
+    title_ = QPixmap();
     if (wanted.titlePictureShown) {
         const Rect title = zoom_.toDevice(RectF{0.0, 0.0, geometry::kTableWidth, geometry::kTableHeight});
-        painter.drawPixmap(title.left, title.top, Pictures::title(QSize(title.width, title.height)));
+        title_ = Pictures::title(QSize(title.width, title.height));
     }
-    painter.end();
-    backgroundDrawn_ = wanted;
-    under_ = background_.copy();  // the green round the table, which only a new background changes
+    under_ = QPixmap(size);
+    QPainter painter(&under_);
+    paintBackground(painter, under_.rect());
     underToDraw_ = {zoom_.wholeTable()};
+}
+
+void TableView::paintBackground(QPainter& painter, const QRect& part)
+{
+    painter.setClipRect(part);
+    painter.fillRect(part, toQColor(kTableGreen));
+    if (backgroundDrawn_.decorationDrawn) {
+        drawDecoration(painter, zoom_, zoom_.wholeTable().height);
+    }
+    if (!title_.isNull()) {
+        const Rect title = zoom_.toDevice(RectF{0.0, 0.0, geometry::kTableWidth, geometry::kTableHeight});
+        painter.drawPixmap(title.left, title.top, title_);
+    }
 }
 
 void TableView::prepareLabel(ShownLabel& shown, const Label& label)
@@ -143,9 +153,7 @@ void TableView::prepareLabel(ShownLabel& shown, const Label& label)
     if (shown.measured && label.Caption == shown.caption && box == shown.box) {
         return;
     }
-    if (box != shown.box) {
-        shown.pictures.clear();
-    }
+    shown.pictures.clear();  // the caption's pictures in each colour it blinks in, and no older ones
     shown.measured = true;
     shown.caption = label.Caption;
     shown.box = box;
@@ -154,7 +162,7 @@ void TableView::prepareLabel(ShownLabel& shown, const Label& label)
     shown.extent = labelExtent(box, {text.x(), text.y(), text.width(), text.height()}, shown.font.pixelSize());
 }
 
-// Each caption in each colour is rendered once at a zoom, so that every paint of it, the first
+// The caption in each colour is rendered once at a zoom, so that every paint of it, the first
 // included, shows the same pixels.
 const QPixmap& TableView::labelPicture(ShownLabel& shown, const Label& label)
 {
@@ -182,7 +190,7 @@ std::array<MeasuredLabel, 3> TableView::measuredLabels() const
 // places it left and reached, and one card. Every piece lies on the device pixels of the whole.
 void TableView::paintEvent(QPaintEvent* event)
 {
-    if (!drawn_ || devicePixelRatioF() != zoom_.ratio() || background_.size() != size() * zoom_.ratio()) {
+    if (!drawn_ || devicePixelRatioF() != zoom_.ratio() || under_.size() != size() * zoom_.ratio()) {
         prepare();  // shown or resized since the table was last followed, or moved to a screen of another ratio
     }
     assert(!table_.drawingOrder.empty());  // the 40 cards are always drawn
@@ -223,8 +231,7 @@ void TableView::drawUnder(const std::vector<Rect>& areas)
 // the cards parked beyond its right edge stay out of sight in the green round a zoomed table.
 void TableView::paintUnder(QPainter& painter, const QRect& part, CardIndex front)
 {
-    painter.setClipRect(part);
-    painter.drawPixmap(part.topLeft(), background_, part);
+    paintBackground(painter, part);
     const QRect inside = part & toQRect(zoom_.toDevice(zoom_.tableArea()));
     if (inside.isEmpty()) {
         return;

@@ -46,7 +46,7 @@ protected:
 
 private:
     // A label of the table, its look fixed at load, its text measured whenever its caption or place
-    // changes, and its pictures at the zoom, one for each caption and colour it has shown there.
+    // changes, and its caption's pictures at the zoom, one for each colour it has shown in.
     struct ShownLabel {
         explicit ShownLabel(const LabelLook& look);
         const LabelLook* look;
@@ -62,6 +62,7 @@ private:
 
     void prepare();
     void prepareBackground();
+    void paintBackground(QPainter& painter, const QRect& part);
     void prepareLabel(ShownLabel& shown, const Label& label);
     const QPixmap& labelPicture(ShownLabel& shown, const Label& label);
     std::array<MeasuredLabel, 3> measuredLabels() const;
@@ -77,10 +78,10 @@ private:
     TableZoom zoom_;
     Pictures pictures_;
     std::array<ShownLabel, 3> labels_;
-    // In device pixels of the view: the background, drawn once a deal, and the table under its front card,
-    // drawn where it changes.
-    QPixmap background_;
+    // In device pixels of the view: the table under its front card, drawn where it changes, over the
+    // background of this deal.
     DrawnBackground backgroundDrawn_;
+    QPixmap title_;  // while the title picture shows
     QPixmap under_;
     std::vector<Rect> underToDraw_;  // table pixels
     std::optional<DrawnTable> drawn_;
