@@ -4,7 +4,6 @@
 // it overlaps the cards it passed; anything else, in its old and new places.
 #include "view/drawn_table.h"
 
-#include <cmath>
 
 namespace morvane {
 namespace {
@@ -48,16 +47,6 @@ DrawnTable withoutFrontCard(DrawnTable drawn)
 Rect areaOf(const RectF& box) { return box.alignedRect().adjusted(-1, -1, 1, 1); }
 
 Rect cardArea(CardSpot spot) { return areaOf({spot.left, spot.top, geometry::kCardWidth, geometry::kCardHeight}); }
-
-// A pixel in from the whole pixels the card spans, which it covers at any pixel ratio.
-Rect insideOf(const RectF& box)
-{
-    const int left = static_cast<int>(std::ceil(box.left)) + 1;
-    const int top = static_cast<int>(std::ceil(box.top)) + 1;
-    const int right = static_cast<int>(std::floor(box.right())) - 1;
-    const int bottom = static_cast<int>(std::floor(box.bottom())) - 1;
-    return {left, top, right - left, bottom - top};
-}
 
 DrawnBackground drawnBackground(const Table& table)
 {

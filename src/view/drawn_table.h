@@ -76,7 +76,5 @@ Rect boundingArea(const std::vector<Rect>& areas);
 
 // The pixels a card at this spot may touch.
 Rect cardArea(CardSpot spot);
-// A rectangle of pixels that a card drawn over `box` surely covers.
-Rect insideOf(const RectF& box);
 
 }  // namespace morvane
